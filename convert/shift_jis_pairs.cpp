@@ -1,0 +1,56 @@
+// PunctuationPairs and JapaneseFormPairs: Chinese usage for a few marks, and Japanese forms to search.
+#include "convert/shift_jis_pairs.h"
+
+namespace tessavia {
+
+const ShiftJisGbkPair PunctuationPairs[8] = {
+    {0x8145, 0xA1A2},  // ・ → 、
+    {0x8141, 0xA3AC},  // 、 → ，
+    {0x818D, 0xA3A2},  // ″ → ＂
+    {0x8140, 0xA3A0},  // ideographic space
+    {0x974C, 0xD3D0},  // 有
+    {0x8175, 0xA1B0},  // 「 → “
+    {0x8176, 0xA1B1},  // 」 → ”
+    {0x91E3, 0xB4FA},  // 代
+};
+
+const JapaneseFormPair JapaneseFormPairs[36] = {
+    {0xCEE2, 0x85D2},  // 吴 → 呉
+    {0x85C7, 0x85D2},  // 吳 → 呉
+    {0xB2A7, 0xE35C},  // 钵 → 鉢
+    {0xC08F, 0xE35C},  // 缽 → 鉢
+    {0xB2BD, 0x9A69},  // 步 → 歩
+    {0xB2E9, 0x96CB},  // 查 → 査
+    {0xBBA7, 0x91F5},  // 户 → 戸
+    {0x91F4, 0x91F5},  // 戶 → 戸
+    {0xBCA7, 0x8AAA},  // 姬 → 姫
+    {0xBEF8, 0xBD7E},  // 绝 → 絶
+    {0xBD5E, 0xBD7E},  // 絕 → 絶
+    {0xBFCA, 0x9C66},  // 渴 → 渇
+    {0xC0A6, 0x9779},  // 捆 → 梱
+    {0xC0FA, 0x95B7},  // 历 → 暦
+    {0x9A76, 0x95B7},  // 歷 → 暦
+    {0xC1AD, 0xE660},  // 镰 → 鎌
+    {0xE7A0, 0xE660},  // 鐮 → 鎌
+    {0xC3BF, 0x9AB0},  // 每 → 毎
+    {0xC6F4, 0x8699},  // 启 → 啓
+    {0x86A2, 0x8699},  // 啟 → 啓
+    {0xC9A6, 0x92FB},  // 搔 → 掻
+    {0xC9E6, 0x9C68},  // 涉 → 渉
+    {0xCADD, 0xAF6C},  // 瘦 → 痩
+    {0xCBB5, 0xD568},  // 说 → 説
+    {0xD566, 0xD568},  // 說 → 説
+    {0xCBEA, 0x9A72},  // 岁 → 歳
+    {0x9A71, 0x9A72},  // 歲 → 歳
+    {0xCDCC, 0x85D7},  // 吞 → 呑
+    {0xCEDB, 0x9B41},  // 污 → 汚
+    {0xD3E9, 0x8AD8},  // 娱 → 娯
+    {0x8ACA, 0x8AD8},  // 娛 → 娯
+    {0xD4B5, 0xBF46},  // 缘 → 縁
+    {0xBE89, 0xBF46},  // 緣 → 縁
+    {0xD6B5, 0x828E},  // 值 → 値
+    {0xD6DA, 0xD05C},  // 众 → 衆
+    {0xB18A, 0xD05C},  // 眾 → 衆
+};
+
+}  // namespace tessavia
