@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev googletest libbenchmark-dev python3
-  g++-mingw-w64-x86-64 wine wine64 xvfb xauth xdotool xclip imagemagick fonts-wqy-zenhei fonts-wine
+  g++-mingw-w64-x86-64 wine wine64 xvfb xauth xdotool xclip imagemagick fonts-wqy-zenhei fonts-wine locales
 )
 missing=()
 for p in "${packages[@]}"; do
