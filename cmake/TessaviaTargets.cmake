@@ -4,14 +4,16 @@
 # compiler writes the system's own texts in the code page the program works in.
 function(tessavia_target_defaults target)
   if(MSVC)
-    target_compile_options(${target} PRIVATE /W4 /utf-8 /execution-charset:.936)
+    target_compile_options(${target} PRIVATE "$<$<COMPILE_LANGUAGE:C,CXX>:/W4;/source-charset:utf-8;/execution-charset:.936>")
     if(TESSAVIA_WERROR)
-      target_compile_options(${target} PRIVATE /WX)
+      target_compile_options(${target} PRIVATE $<$<COMPILE_LANGUAGE:C,CXX>:/WX>)
     endif()
   else()
-    target_compile_options(${target} PRIVATE -Wall -Wextra -finput-charset=UTF-8 -fexec-charset=GBK)
+    # C and C++ only: the resource compiler of a target takes none of these.
+    target_compile_options(${target} PRIVATE
+      "$<$<COMPILE_LANGUAGE:C,CXX>:-Wall;-Wextra;-finput-charset=UTF-8;-fexec-charset=GBK>")
     if(TESSAVIA_WERROR)
-      target_compile_options(${target} PRIVATE -Werror)
+      target_compile_options(${target} PRIVATE $<$<COMPILE_LANGUAGE:C,CXX>:-Werror>)
     endif()
   endif()
   if(TESSAVIA_SANITIZE AND NOT WIN32)

@@ -14,15 +14,28 @@ export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 env -u DISPLAY wineboot -i >/dev/null 2>&1 || true
 wineserver -w || true
 
-reg() { env -u DISPLAY wine reg add "$@" /f >/dev/null 2>&1; }
-# Wine draws the window's own frame, so the X window has the window's outer size.
-reg 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N
+# One registry file in UTF-16 (version 5.00 format): regedit reads the Chinese face names intact,
+# where `wine reg add` passes them through the Unix locale's character set and a REGEDIT4 file is
+# read in the ANSI code page, both of which mangle them on an English system.
+reg_file="$(dirname "$prefix")/tessavia-prefix.reg"
 font='WenQuanYi Zen Hei'
-for face in 宋体 SimSun 黑体 SimHei 新宋体 NSimSun; do
-  reg 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /t REG_SZ /d "$font"
-done
-for face in Tahoma 'MS Shell Dlg' 'MS Shell Dlg 2' 'Microsoft Sans Serif' 'MS Sans Serif' 'Segoe UI' Arial; do
-  reg 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v "$face" /t REG_MULTI_SZ /d "wqy-zenhei.ttc,$font"
-done
+{
+  echo 'Windows Registry Editor Version 5.00'
+  echo
+  # Wine draws the window's own frame, so the X window has the window's outer size.
+  echo '[HKEY_CURRENT_USER\Software\Wine\X11 Driver]'
+  echo '"Decorated"="N"'
+  echo
+  echo '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]'
+  for face in 宋体 SimSun 黑体 SimHei 新宋体 NSimSun; do echo "\"$face\"=\"$font\""; done
+  echo
+  echo '[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink]'
+  for face in Tahoma 'MS Shell Dlg' 'MS Shell Dlg 2' 'Microsoft Sans Serif' 'MS Sans Serif' 'Segoe UI' Arial; do
+    # REG_MULTI_SZ as hex(7): UTF-16LE strings each ended by a NUL, then one more NUL.
+    hex=$(printf 'wqy-zenhei.ttc,%s\0\0' "$font" | iconv -f UTF-8 -t UTF-16LE | od -An -tx1 -v | tr -s ' \n' ',' | sed 's/^,//; s/,$//')
+    echo "\"$face\"=hex(7):$hex"
+  done
+} | sed 's/$/\r/' | { printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE; } >"$reg_file"
+env -u DISPLAY wine reg import "$reg_file" >/dev/null 2>&1
 wineserver -w || true
 touch "$prefix/.tessavia-ready"

@@ -13,4 +13,8 @@ namespace tessavia {
 // line breaks when the code is not 0, then "错误信息：", the message and CR LF when there is one.
 std::string BuildFatalErrorText(int32_t code, const char* message);
 
+// Lets the window runtime take part: onStart runs before the box is shown (event delivery stops),
+// onEnd after it is dismissed (the shutdown hook is dropped and the runtime cleaned up).
+void SetFatalErrorHandlers(void (*onStart)(), void (*onEnd)());
+
 }  // namespace tessavia

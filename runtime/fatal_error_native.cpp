@@ -6,6 +6,9 @@
 
 namespace tessavia {
 
+// The native build has no window runtime to tell.
+void SetFatalErrorHandlers(void (*)(), void (*)()) {}
+
 void ReportFatalError(int32_t code, const char* message) {
   std::string text = BuildFatalErrorText(code, message);
   std::fwrite(text.data(), 1, text.size(), stderr);
