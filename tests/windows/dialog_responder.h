@@ -1,5 +1,6 @@
 // Answers the next file dialog that this process shows: from a thread of its own it waits for the
-// dialog, notes what it shows, types a name into it and confirms, or cancels it.
+// dialog, notes what it shows, types a name into it and confirms, or cancels it. A folder typed and
+// confirmed first is browsed into, as a user does.
 #pragma once
 
 #include <windows.h>
@@ -29,9 +30,13 @@ class DialogResponder {
   };
 
   // Types typedName (GBK; none when empty) and answers. The owner is the window that should be
-  // disabled while the dialog is up.
-  DialogResponder(Answer answer, std::string typedName = {}, HWND owner = nullptr)
-      : answer_(answer), typed_(std::move(typedName)), owner_(owner), thread_([this] { Respond(); }) {}
+  // disabled while the dialog is up; browsedFolder, when given, is typed and confirmed first.
+  DialogResponder(Answer answer, std::string typedName = {}, HWND owner = nullptr, std::string browsedFolder = {})
+      : answer_(answer),
+        typed_(std::move(typedName)),
+        owner_(owner),
+        folder_(std::move(browsedFolder)),
+        thread_([this] { Respond(); }) {}
   ~DialogResponder() { Finish(); }
   DialogResponder(const DialogResponder&) = delete;
   DialogResponder& operator=(const DialogResponder&) = delete;
@@ -100,16 +105,26 @@ class DialogResponder {
       seen_.ownerEnabled = IsWindowEnabled(owner_) != 0;
       seen_.ownerCentre = Centre(owner_);
     }
-    if (answer_ == Answer::kConfirm && !typed_.empty()) {
-      SendMessageW(NameField(dialog), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(GbkToWide(typed_).c_str()));
+    if (!folder_.empty()) {
+      Type(dialog, folder_);
+      Press(dialog, IDOK);
+      Sleep(500);
     }
-    const int button = answer_ == Answer::kConfirm ? IDOK : IDCANCEL;
-    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
+    if (answer_ == Answer::kConfirm && !typed_.empty()) Type(dialog, typed_);
+    Press(dialog, answer_ == Answer::kConfirm ? IDOK : IDCANCEL);
+  }
+
+  static void Type(HWND dialog, const std::string& text) {
+    SendMessageW(NameField(dialog), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(GbkToWide(text).c_str()));
+  }
+  static void Press(HWND dialog, int button) {
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
   }
 
   Answer answer_;
   std::string typed_;
   HWND owner_;
+  std::string folder_;
   Seen seen_;
   std::thread thread_;
 };
