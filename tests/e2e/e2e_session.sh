@@ -23,7 +23,7 @@ screenshot() { import -window "${window:-root}" "$shots/$name-$1.png" 2>/dev/nul
 
 fail() {
   echo "FAIL ($name): $*" >&2
-  screenshot failure
+  window="" screenshot failure
   echo "window at the failure:" >&2
   window_lines >&2 || true
   exit 1
