@@ -12,6 +12,8 @@
 #include "app/window_description.h"
 #include "runtime/components.h"
 #include "runtime/date_time.h"
+#include "runtime/file_dialog.h"
+#include "runtime/files.h"
 #include "runtime/lifecycle.h"
 #include "runtime/window_access.h"
 #include "tests/windows/dialog_responder.h"
@@ -217,6 +219,28 @@ TEST_F(FileCommandsTest, ClearPathEmptiesOnlyThePathBox) {
   EXPECT_EQ(PathBox(), "");
   EXPECT_EQ(Editor(), "kept");
   EXPECT_EQ(Status(), "untouched");
+}
+
+TEST_F(FileCommandsTest, ShowFileDialogTakesItsSettingsFromTheComponent) {
+  // Settings that the commands never write, on the save dialog: the second filter selected at
+  // first, an extension added to a typed name, and the current directory given back afterwards.
+  ScratchFolder other;
+  Write(kSaveDialogId, kDialogFilter, "文本文件|*.TXT|所有格式|*.*");
+  Write(kSaveDialogId, kDialogFileName, "");
+  WriteIntProperty(MainWindowId, kSaveDialogId, kInitialFilterProperty, 1);
+  Write(kSaveDialogId, kDefaultExtensionProperty, "txt");
+  WriteIntProperty(MainWindowId, kSaveDialogId, kKeepCurrentFolderProperty, 1);
+  DialogResponder responder(Answer::kConfirm, "带扩展名", Owner(), other.Path());
+  EXPECT_EQ(ShowFileDialog(MainWindowId, kSaveDialogId), 1);
+  const DialogResponder::Seen& seen = responder.Finish();
+  WriteIntProperty(MainWindowId, kSaveDialogId, kInitialFilterProperty, 0);
+  Write(kSaveDialogId, kDefaultExtensionProperty, "");
+  WriteIntProperty(MainWindowId, kSaveDialogId, kKeepCurrentFolderProperty, 0);
+  ASSERT_TRUE(seen.found);
+  EXPECT_EQ(seen.filterShown, "所有格式");
+  EXPECT_EQ(Read(kSaveDialogId, kDialogFileName), other / "带扩展名.txt");
+  OwnedText directory(GetCurrentDir());
+  EXPECT_STREQ(directory.get(), folder_.Path().c_str());
 }
 
 TEST(ClockCommands, TheClockRunsEverySecondAndShowsTheTimeOfDay) {
