@@ -243,6 +243,79 @@ TEST_F(FileCommandsTest, ShowFileDialogTakesItsSettingsFromTheComponent) {
   EXPECT_STREQ(directory.get(), folder_.Path().c_str());
 }
 
+// The child process of the test below sets this to be the one that fails.
+constexpr wchar_t kFatalChildVariable[] = L"TESSAVIA_FATAL_CHILD";
+
+struct ErrorBox {
+  HWND box = nullptr;
+  std::wstring text;
+};
+
+// The error box that a process shows: a dialog window of it with the caption 错误, and its text.
+ErrorBox FindErrorBox(DWORD processId) {
+  struct Search {
+    DWORD processId;
+    ErrorBox found;
+  } search{processId, {}};
+  EnumWindows(
+      [](HWND window, LPARAM data) -> BOOL {
+        auto& s = *reinterpret_cast<Search*>(data);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        wchar_t caption[16] = {};
+        GetWindowTextW(window, caption, 16);
+        if (owner != s.processId || !IsWindowVisible(window) || WideToGbk(caption) != "错误") return TRUE;
+        s.found.box = window;
+        EnumChildWindows(
+            window,
+            [](HWND child, LPARAM text) -> BOOL {
+              wchar_t part[512] = {};
+              GetWindowTextW(child, part, 512);
+              *reinterpret_cast<std::wstring*>(text) += part;
+              return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&s.found.text));
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+TEST(ShowFileDialog, AComponentThatIsNotThereIsFatal) {
+  constexpr uint32_t kNoSuchDialog = 0x16010099;
+  wchar_t child[8] = {};
+  if (GetEnvironmentVariableW(kFatalChildVariable, child, 8)) {
+    ShowFileDialog(MainWindowId, kNoSuchDialog);
+    return;  // not reached
+  }
+  // Run this test again in a child process, read its error box, dismiss it and take its exit code.
+  wchar_t program[MAX_PATH];
+  GetModuleFileNameW(nullptr, program, MAX_PATH);
+  std::wstring commandLine = L"\"" + std::wstring(program) + L"\" --gtest_filter=ShowFileDialog.*";
+  SetEnvironmentVariableW(kFatalChildVariable, L"1");
+  STARTUPINFOW startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process = {};
+  const BOOL started =
+      CreateProcessW(program, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
+  SetEnvironmentVariableW(kFatalChildVariable, nullptr);
+  ASSERT_TRUE(started);
+  ErrorBox error;
+  for (int waited = 0; !error.box && waited < 30000; waited += 100) {
+    Sleep(100);
+    error = FindErrorBox(process.dwProcessId);
+  }
+  ASSERT_NE(error.box, nullptr) << "no error box";
+  EXPECT_NE(WideToGbk(error.text).find("指定窗口或窗口组件不存在或尚未载入"), std::string::npos) << WideToGbk(error.text);
+  PostMessageW(error.box, WM_COMMAND, IDOK, 0);
+  ASSERT_EQ(WaitForSingleObject(process.hProcess, 30000), WAIT_OBJECT_0);
+  DWORD exitCode = 0;
+  GetExitCodeProcess(process.hProcess, &exitCode);
+  EXPECT_EQ(exitCode, static_cast<DWORD>(-1));
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+}
+
 TEST(ClockCommands, TheClockRunsEverySecondAndShowsTheTimeOfDay) {
   EXPECT_EQ(ReadProperty(MainWindowId, kClockTimerId, kTimerPeriod), 1000);  // set by Window Created
   Write(kClockLabelId, kLabelCaption, "");
