@@ -118,7 +118,7 @@ void OpenDefault() {
   OwnedText value;
   {
     OwnedText directory(GetCurrentDir());
-    OwnedText settingsPath(ConcatTexts(2, directory.get(), kSettingsFileName));
+    OwnedText settingsPath(ConcatTexts(2, OrEmpty(directory.get()), kSettingsFileName));
     directory.reset();
     value.reset(ReadIniValue(settingsPath.get(), kSettingsSection, kSettingsKey));
   }

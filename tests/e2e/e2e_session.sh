@@ -39,6 +39,10 @@ start_program() {
   sleep 1
 }
 
+# Types text as a user does. xdotool reads it in its own locale, which must know UTF-8 whatever
+# system language Wine is given.
+type_text() { LC_ALL=C.UTF-8 xdotool type --delay 50 "$1"; }
+
 # Presses keys one after the other, as a user does, giving the program time for each.
 press() {
   for key in "$@"; do

@@ -43,19 +43,20 @@ case "$scenario" in
     stop_program
     ;;
   save-as-dialog)
-    # F3 shows the save dialog; a name typed into it is where the editor's text goes.
+    # F3 shows the save dialog; a path typed into it is where the editor's text goes.
+    saved_as="Z:${work//\//\\}\\另存为.txt"
     start_program
     press F7 F3
     timeout 30 xdotool search --sync --onlyvisible --name '文件另存为' >/dev/null || fail "no save-as dialog"
     sleep 1
     press End shift+Home
-    xdotool type --delay 50 'saved-as.txt'
-    screenshot dialog
+    type_text "$saved_as"
+    window="" screenshot dialog
     press Return
     wait_until status_shows 保存成功！ || fail "status label shows '$(status_text)'"
-    cmp -s "$work/saved-as.txt" "$work/original.txt" || fail "saved-as.txt does not hold the editor's text"
+    cmp -s "$work/另存为.txt" "$work/original.txt" || fail "另存为.txt does not hold the editor's text"
     cmp -s "$document" "$work/original.txt" || fail "the opened document changed"
-    [[ "$(texts_of_class Edit)" == *'\saved-as.txt' ]] || fail "path box shows '$(texts_of_class Edit)'"
+    [ "$(texts_of_class Edit)" = "$saved_as" ] || fail "path box shows '$(texts_of_class Edit)', not '$saved_as'"
     stop_program
     ;;
   missing-folder)
@@ -66,7 +67,7 @@ case "$scenario" in
     xdotool mousemove "$x" "$y" click --repeat 2 --delay 100 1
     sleep 1
     [ -z "$(texts_of_class Edit)" ] || fail "double-click left '$(texts_of_class Edit)' in the path box"
-    xdotool type --delay 50 'C:\nowhere\saved.txt'
+    type_text 'C:\nowhere\saved.txt'
     press F2
     wait_until status_shows 保存失败！ || fail "status label shows '$(status_text)'"
     screenshot after-failed-save
