@@ -11,7 +11,9 @@ namespace tessavia {
 
 constexpr int32_t kClockPeriodMs = 1000;
 
-void WindowCreated() { WriteIntProperty(MainWindowId, kClockTimerId, kTimerPeriod, kClockPeriodMs); }
+void WindowCreated() {
+  WriteIntProperty(MainWindowId, kClockTimerId, kTimerPeriod, kClockPeriodMs);
+}
 
 void ClockTick() {
   // Each tick reads the clock afresh, so late or merged ticks never make it drift.
@@ -19,6 +21,8 @@ void ClockTick() {
   WriteTextProperty(MainWindowId, kClockLabelId, kLabelCaption, time.get());
 }
 
-void VisitHomepage() { OpenWebAddress(kHomepageHost); }
+void VisitHomepage() {
+  OpenWebAddress(kHomepageHost);
+}
 
 }  // namespace tessavia

@@ -136,6 +136,8 @@ void SaveAs() {
   if (AskForFileToSave(kSaveAsTitle)) SaveToPathBox();
 }
 
-void ClearPath() { WriteText(kPathBoxId, kEditBoxContent, EmptyText); }
+void ClearPath() {
+  WriteText(kPathBoxId, kEditBoxContent, EmptyText);
+}
 
 }  // namespace tessavia

@@ -65,7 +65,8 @@ Text DateTimeToText(DateTime value, int32_t part) {
   const CivilTime t = DecodeDateTime(value);
   using std::to_string;
   std::string text;
-  if (part != kTimeOnly) text = to_string(t.year) + "年" + to_string(t.month) + "月" + to_string(t.day) + "日";
+  if (part != kTimeOnly)
+    text = to_string(t.year) + "年" + to_string(t.month) + "月" + to_string(t.day) + "日";
   if (part == kTimeOnly || (part == kDateAndTime && t.second != 0)) {
     text += to_string(t.hour) + "时" + to_string(t.minute) + "分" + to_string(t.second) + "秒";
   } else if (part == kDateAndTime && t.minute != 0) {

@@ -10,7 +10,9 @@
 namespace tessavia {
 namespace {
 
-const wchar_t* OrNone(const std::wstring& text) { return text.empty() ? nullptr : text.c_str(); }
+const wchar_t* OrNone(const std::wstring& text) {
+  return text.empty() ? nullptr : text.c_str();
+}
 
 // Centres the dialog over its owner once the dialog has laid itself out. The hook's own window is
 // an empty child of the Explorer-style dialog; the dialog is its parent.
@@ -18,14 +20,15 @@ UINT_PTR CALLBACK CentreOverOwner(HWND hook, UINT message, WPARAM, LPARAM lParam
   if (message == WM_INITDIALOG) {
     SetWindowLongPtrW(hook, GWLP_USERDATA, lParam);  // the OPENFILENAMEW, alive while the dialog is
   } else if (message == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == CDN_INITDONE) {
-    const auto* dialogSettings = reinterpret_cast<const OPENFILENAMEW*>(GetWindowLongPtrW(hook, GWLP_USERDATA));
+    const auto* dialogSettings =
+        reinterpret_cast<const OPENFILENAMEW*>(GetWindowLongPtrW(hook, GWLP_USERDATA));
     const HWND dialog = GetParent(hook);
     RECT owner, box;
     if (dialogSettings && dialogSettings->hwndOwner && GetWindowRect(dialogSettings->hwndOwner, &owner) &&
         GetWindowRect(dialog, &box)) {
       const int width = box.right - box.left, height = box.bottom - box.top;
-      SetWindowPos(dialog, nullptr, (owner.left + owner.right - width) / 2, (owner.top + owner.bottom - height) / 2,
-                   0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      SetWindowPos(dialog, nullptr, (owner.left + owner.right - width) / 2,
+                   (owner.top + owner.bottom - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
   }
   return 0;  // the dialog's own handling goes on

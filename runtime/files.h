@@ -30,6 +30,7 @@ Text GetCurrentDir();
 // The value of key in section of an INI settings file, or defaultValue when the file, the section
 // or the key is missing; null when that is empty, and null without reading anything when the file
 // name, section or key is empty once its leading spaces and control bytes are skipped.
-Text ReadIniValue(const char* fileName, const char* section, const char* key, const char* defaultValue = EmptyText);
+Text ReadIniValue(const char* fileName, const char* section, const char* key,
+                  const char* defaultValue = EmptyText);
 
 }  // namespace tessavia

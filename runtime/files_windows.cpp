@@ -47,7 +47,8 @@ bool ReadWholeFile(const std::wstring& path, DWORD share, std::string& bytes) {
   // A working buffer that may be refused without ending the program.
   std::unique_ptr<char[]> buffer(new (std::nothrow) char[static_cast<size_t>(size.QuadPart) + 1]);
   DWORD got = 0;
-  if (!buffer || !ReadFile(file.Get(), buffer.get(), static_cast<DWORD>(size.QuadPart), &got, nullptr)) return false;
+  if (!buffer || !ReadFile(file.Get(), buffer.get(), static_cast<DWORD>(size.QuadPart), &got, nullptr))
+    return false;
   // A file that shrank since it was measured gives what arrived.
   bytes.assign(buffer.get(), got);
   return true;
@@ -70,7 +71,8 @@ HANDLE CreateScratchFile(const std::wstring& folder, std::wstring& name) {
     wchar_t unique[32];
     swprintf(unique, 32, L"~tessavia-%lx-%x.tmp", GetCurrentProcessId(), GetTickCount() + ++counter);
     name = folder + unique;
-    HANDLE file = CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file =
+        CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS) return file;
   }
   return INVALID_HANDLE_VALUE;
@@ -107,7 +109,8 @@ const char* SkipLeadingBlanks(const char* text) {
 // order mark as Unicode and any other as the system's code page; the program's own is GBK.
 std::string SettingsTextAsGbk(const std::string& bytes) {
   if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) {
-    const int n = MultiByteToWideChar(CP_UTF8, 0, bytes.data() + 3, static_cast<int>(bytes.size() - 3), nullptr, 0);
+    const int n =
+        MultiByteToWideChar(CP_UTF8, 0, bytes.data() + 3, static_cast<int>(bytes.size() - 3), nullptr, 0);
     std::wstring wide(static_cast<size_t>(n), L'\0');
     MultiByteToWideChar(CP_UTF8, 0, bytes.data() + 3, static_cast<int>(bytes.size() - 3), wide.data(), n);
     return WideToGbk(wide);

@@ -6,7 +6,9 @@
 namespace tessavia {
 namespace {
 
-bool IsWhiteSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+bool IsWhiteSpace(char c) {
+  return c == ' ' || (c >= '\t' && c <= '\r');
+}
 
 }  // namespace
 
@@ -14,8 +16,8 @@ std::string BuildFilterList(std::string_view filter) {
   // Walk by whole characters: the second byte of a double-byte character may be "|" (0x7C) and is
   // then part of the character, neither a separator nor the end of "||".
   std::string list;
-  size_t keep = 0;        // bytes of list up to the last character that is not white space
-  int trailingBars = 0;   // "|" characters at the end of what is kept
+  size_t keep = 0;       // bytes of list up to the last character that is not white space
+  int trailingBars = 0;  // "|" characters at the end of what is kept
   int barsAtKeep = 0;
   for (size_t at = 0; at < filter.size();) {
     const size_t n = GbkCharLength(filter, at);

@@ -6,7 +6,9 @@
 
 namespace tessavia {
 
-inline bool IsGbkLeadByte(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
+inline bool IsGbkLeadByte(unsigned char byte) {
+  return byte >= 0x81 && byte <= 0xFE;
+}
 
 // The length in bytes (1 or 2) of the character that starts at text[at]. A lead byte at the very
 // end has no partner and stands alone.

@@ -7,7 +7,9 @@ namespace tessavia {
 namespace {
 
 // White space as the profile reader counts it, DOS end-of-file (^Z) included.
-bool IsIniSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r') || c == 0x1A; }
+bool IsIniSpace(char c) {
+  return c == ' ' || (c >= '\t' && c <= '\r') || c == 0x1A;
+}
 
 std::string_view TrimStart(std::string_view s) {
   while (!s.empty() && IsIniSpace(s.front())) s.remove_prefix(1);
@@ -17,7 +19,9 @@ std::string_view TrimEnd(std::string_view s) {
   while (!s.empty() && IsIniSpace(s.back())) s.remove_suffix(1);
   return s;
 }
-std::string_view Trim(std::string_view s) { return TrimEnd(TrimStart(s)); }
+std::string_view Trim(std::string_view s) {
+  return TrimEnd(TrimStart(s));
+}
 
 // Upper-case letters that have a lower-case partner in GBK: single-byte Latin, and the full-width
 // Latin, Greek and Cyrillic rows of two-byte characters, whose lower-case halves lie a fixed step on.
@@ -33,7 +37,8 @@ constexpr CaseRange kCaseRanges[] = {
 // One character's second byte folded to lower case.
 unsigned char FoldTrail(unsigned char lead, unsigned char trail) {
   for (const CaseRange& r : kCaseRanges) {
-    if (lead == r.lead && trail >= r.first && trail <= r.last) return static_cast<unsigned char>(trail + r.step);
+    if (lead == r.lead && trail >= r.first && trail <= r.last)
+      return static_cast<unsigned char>(trail + r.step);
   }
   return trail;
 }
@@ -74,7 +79,9 @@ std::string_view StripQuotes(std::string_view value) {
   return value;
 }
 
-std::string Fit(std::string_view value) { return std::string(GbkPrefix(value, kIniValueBufferBytes - 1)); }
+std::string Fit(std::string_view value) {
+  return std::string(GbkPrefix(value, kIniValueBufferBytes - 1));
+}
 
 }  // namespace
 

@@ -12,9 +12,11 @@ namespace {
 
 std::string Utf8(const std::wstring& wide) {
   if (wide.empty()) return {};
-  const int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
+  const int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
+                                    nullptr, nullptr);
   std::string out(static_cast<size_t>(n), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), out.data(), n, nullptr, nullptr);
+  WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), out.data(), n, nullptr,
+                      nullptr);
   return out;
 }
 
@@ -30,8 +32,10 @@ BOOL CALLBACK PrintChild(HWND child, LPARAM) {
   SendMessageW(child, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
   text.resize(wcslen(text.c_str()));
   std::string escaped;
-  for (char c : Utf8(text)) escaped += c == '\r' ? std::string("\\r") : c == '\n' ? std::string("\\n") : std::string(1, c);
-  std::printf("%s\t%ld,%ld,%ld,%ld\t%s\n", Utf8(kind).c_str(), r.left, r.top, r.right, r.bottom, escaped.c_str());
+  for (char c : Utf8(text))
+    escaped += c == '\r' ? std::string("\\r") : c == '\n' ? std::string("\\n") : std::string(1, c);
+  std::printf("%s\t%ld,%ld,%ld,%ld\t%s\n", Utf8(kind).c_str(), r.left, r.top, r.right, r.bottom,
+              escaped.c_str());
   return TRUE;
 }
 

@@ -15,7 +15,8 @@ TEST(BuildFilterList, MakesNulSeparatedPairsEndedByTwoNuls) {
     std::string filter, list;
   } cases[] = {
       {"one pair", "文本文件|*.TXT;*.INI;*.xml", "文本文件\0*.TXT;*.INI;*.xml\0\0"s},
-      {"two pairs", "文本文件|*.TXT;*.INI;*.xml|所有格式|*.*", "文本文件\0*.TXT;*.INI;*.xml\0所有格式\0*.*\0\0"s},
+      {"two pairs", "文本文件|*.TXT;*.INI;*.xml|所有格式|*.*",
+       "文本文件\0*.TXT;*.INI;*.xml\0所有格式\0*.*\0\0"s},
       {"ends with ||", "文本|*.txt||", "文本\0*.txt\0\0"s},
       {"ends with one |", "文本|*.txt|", "文本\0*.txt\0\0\0"s},
       {"trailing spaces go first", "文本|*.txt|| \t\r\n", "文本\0*.txt\0\0"s},

@@ -21,17 +21,18 @@ class DialogResponder {
   // What the dialog showed when it was found.
   struct Seen {
     bool found = false;
-    std::string title;          // GBK
-    std::string fileName;       // the name field's text, GBK
-    std::string filterShown;    // the selected filter's description, GBK
+    std::string title;        // GBK
+    std::string fileName;     // the name field's text, GBK
+    std::string filterShown;  // the selected filter's description, GBK
     int filterCount = -1;
-    bool ownerEnabled = true;   // the owner's state while the dialog was up
+    bool ownerEnabled = true;  // the owner's state while the dialog was up
     POINT centre{}, ownerCentre{};
   };
 
   // Types typedName (GBK; none when empty) and answers. The owner is the window that should be
   // disabled while the dialog is up; browsedFolder, when given, is typed and confirmed first.
-  DialogResponder(Answer answer, std::string typedName = {}, HWND owner = nullptr, std::string browsedFolder = {})
+  DialogResponder(Answer answer, std::string typedName = {}, HWND owner = nullptr,
+                  std::string browsedFolder = {})
       : answer_(answer),
         typed_(std::move(typedName)),
         owner_(owner),
@@ -58,7 +59,8 @@ class DialogResponder {
           GetWindowThreadProcessId(window, &process);
           wchar_t kind[16] = {};
           GetClassNameW(window, kind, 16);
-          if (process == GetCurrentProcessId() && IsWindowVisible(window) && std::wstring(kind) == L"#32770") {
+          if (process == GetCurrentProcessId() && IsWindowVisible(window) &&
+              std::wstring(kind) == L"#32770") {
             reinterpret_cast<Search*>(data)->found = window;
             return FALSE;
           }
@@ -118,7 +120,8 @@ class DialogResponder {
     SendMessageW(NameField(dialog), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(GbkToWide(text).c_str()));
   }
   static void Press(HWND dialog, int button) {
-    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
   }
 
   Answer answer_;

@@ -36,9 +36,15 @@ void Write(uint32_t componentId, int32_t property, const std::string& text) {
   WriteTextProperty(MainWindowId, componentId, property, text.c_str());
 }
 
-std::string Editor() { return Read(kEditorId, kRichEditContent); }
-std::string PathBox() { return Read(kPathBoxId, kEditBoxContent); }
-std::string Status() { return Read(kStatusLabelId, kLabelCaption); }
+std::string Editor() {
+  return Read(kEditorId, kRichEditContent);
+}
+std::string PathBox() {
+  return Read(kPathBoxId, kEditBoxContent);
+}
+std::string Status() {
+  return Read(kStatusLabelId, kLabelCaption);
+}
 
 std::string TimeNow() {
   OwnedText time(DateTimeToText(CurrentDateTime(), kTimeOnly));
@@ -296,8 +302,8 @@ TEST(ShowFileDialog, AComponentThatIsNotThereIsFatal) {
   STARTUPINFOW startup = {};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process = {};
-  const BOOL started =
-      CreateProcessW(program, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
+  const BOOL started = CreateProcessW(program, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                      nullptr, &startup, &process);
   SetEnvironmentVariableW(kFatalChildVariable, nullptr);
   ASSERT_TRUE(started);
   ErrorBox error;
@@ -306,7 +312,8 @@ TEST(ShowFileDialog, AComponentThatIsNotThereIsFatal) {
     error = FindErrorBox(process.dwProcessId);
   }
   ASSERT_NE(error.box, nullptr) << "no error box";
-  EXPECT_NE(WideToGbk(error.text).find("指定窗口或窗口组件不存在或尚未载入"), std::string::npos) << WideToGbk(error.text);
+  EXPECT_NE(WideToGbk(error.text).find("指定窗口或窗口组件不存在或尚未载入"), std::string::npos)
+      << WideToGbk(error.text);
   PostMessageW(error.box, WM_COMMAND, IDOK, 0);
   ASSERT_EQ(WaitForSingleObject(process.hProcess, 30000), WAIT_OBJECT_0);
   DWORD exitCode = 0;

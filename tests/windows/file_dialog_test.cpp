@@ -26,8 +26,8 @@ class OwnerWindow {
   OwnerWindow() {
     window_ = CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 80, 900, 700,
                               nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    edit_ = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_BORDER, 10, 10, 200, 24, window_, nullptr,
-                            GetModuleHandleW(nullptr), nullptr);
+    edit_ = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_BORDER, 10, 10, 200, 24, window_,
+                            nullptr, GetModuleHandleW(nullptr), nullptr);
     SetForegroundWindow(window_);
     SetActiveWindow(window_);
     SetFocus(edit_);
@@ -40,7 +40,8 @@ class OwnerWindow {
   HWND window_, edit_;
 };
 
-constexpr DWORD kProgramFlags = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST;
+constexpr DWORD kProgramFlags =
+    OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST;
 
 class FileDialogTest : public ::testing::Test {
  protected:

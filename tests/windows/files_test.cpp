@@ -43,7 +43,8 @@ TEST_F(FilesTest, ReadFileBytesGivesTheWholeFileOrNull) {
   EXPECT_EQ(Bytes(OwnedByteSet(ReadFileBytes(doc.c_str()))), std::string("\xB7\xB1\0w\r\n", 5));
 
   ASSERT_TRUE(PutFile(folder_ / "empty.txt", ""));
-  for (const std::string& path : {std::string(), folder_ / "missing.txt", folder_ / "empty.txt", folder_.Path()}) {
+  for (const std::string& path :
+       {std::string(), folder_ / "missing.txt", folder_ / "empty.txt", folder_.Path()}) {
     SCOPED_TRACE(path);
     EXPECT_EQ(ReadFileBytes(path.c_str()), nullptr);
   }
@@ -128,7 +129,8 @@ TEST_F(FilesTest, WriteFileBytesRefusesAFileThatAnyoneHoldsOpen) {
   ASSERT_TRUE(PutFile(doc, "old"));
   OwnedByteSet bytes = Set("new");
   // Even a holder that shares everything keeps the file: the save shares it with nobody.
-  for (DWORD share : {DWORD{FILE_SHARE_READ}, DWORD{FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE}}) {
+  for (DWORD share :
+       {DWORD{FILE_SHARE_READ}, DWORD{FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE}}) {
     SCOPED_TRACE(share);
     HANDLE holder = OpenWide(doc, GENERIC_READ, share);
     ASSERT_NE(holder, INVALID_HANDLE_VALUE);
@@ -148,7 +150,8 @@ TEST_F(FilesTest, ASaveThatFailsPartWayLeavesTheOldDocumentWhole) {
   SYSTEM_INFO system;
   GetSystemInfo(&system);
   const SIZE_T page = system.dwPageSize;
-  auto* pages = static_cast<unsigned char*>(VirtualAlloc(nullptr, 2 * page, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+  auto* pages =
+      static_cast<unsigned char*>(VirtualAlloc(nullptr, 2 * page, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
   ASSERT_NE(pages, nullptr);
   DWORD previous;
   ASSERT_TRUE(VirtualProtect(pages + page, page, PAGE_NOACCESS, &previous));
@@ -180,7 +183,8 @@ TEST_F(FilesTest, ReadIniValueGivesGbkValuesOnAnySystem) {
   const std::string ini = folder_ / "Tessavia.ini";
   ASSERT_TRUE(PutFile(ini, "[其他]\r\n地址=no\r\n[地址]\r\nKey = 'x y'\r\n地址=D:\\文档\\繁體.txt\r\n"));
   const std::string bom = folder_ / "utf8.ini";
-  ASSERT_TRUE(PutFile(bom, "\xEF\xBB\xBF[\xE5\x9C\xB0\xE5\x9D\x80]\r\n\xE5\x9C\xB0\xE5\x9D\x80=\xE7\xB9\x81\r\n"));
+  ASSERT_TRUE(
+      PutFile(bom, "\xEF\xBB\xBF[\xE5\x9C\xB0\xE5\x9D\x80]\r\n\xE5\x9C\xB0\xE5\x9D\x80=\xE7\xB9\x81\r\n"));
   struct Case {
     const char* name;
     std::string file;
