@@ -32,6 +32,8 @@ fail() {
 # Starts the program from its folder and gives its window the keyboard focus.
 start_program() {
   cp "$build/app/tessavia.exe" "$work/"
+  # Made (once) before the clock below starts: a fresh prefix takes a while.
+  "$source/cmake/wine-prefix.sh" "$prefix"
   "$runner" "$prefix" "$work/tessavia.exe" &
   program_pid=$!
   window="$(timeout 90 xdotool search --sync --onlyvisible --name '^Tessavia$' | head -1)" || fail "no window"
