@@ -25,6 +25,7 @@ cp "$document" "$work/original.txt"
 listed() { iconv -f GBK -t UTF-8 <"$1" | sed -z 's/\r/\\r/g; s/\n/\\n/g'; }
 time_pattern='^[0-9]+时[0-9]+分[0-9]+秒'
 status_text() { texts_of_class TessaviaComponent | grep -E "${time_pattern}保存" || true; }
+path_box_is_empty() { [ -z "$(texts_of_class Edit)" ]; }
 # True once the status label shows a time and the word.
 status_shows() { [[ "$(status_text)" =~ ${time_pattern}$1$ ]]; }
 
@@ -65,8 +66,7 @@ case "$scenario" in
     press F7
     read -r x y <<<"$(centre_of_class Edit)"
     xdotool mousemove "$x" "$y" click --repeat 2 --delay 100 1
-    sleep 1
-    [ -z "$(texts_of_class Edit)" ] || fail "double-click left '$(texts_of_class Edit)' in the path box"
+    wait_until path_box_is_empty || fail "double-click left '$(texts_of_class Edit)' in the path box"
     type_text 'C:\nowhere\saved.txt'
     press F2
     wait_until status_shows 保存失败！ || fail "status label shows '$(status_text)'"
