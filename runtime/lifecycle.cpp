@@ -81,7 +81,8 @@ void InitRuntime(const WindowDescription& description) {
 
   if (!DescriptionIsSound(description)) ReportFatalError(0, "载入窗口模板数据段出错!");
   rt.description = &description;
-  std::atexit([] { FinalCleanup(); });
+  static const bool cleanupRegistered = std::atexit([] { FinalCleanup(); }) == 0;
+  (void)cleanupRegistered;
 }
 
 void SetShutdownHook(void (*hook)()) { Runtime().shutdownHook = hook; }
@@ -146,11 +147,13 @@ void FinalCleanup() {
       rt.openWindows.pop_back();
     }
   }
-  rt.richEditLibrary.reset();
+  // OLE first: it flushes the clipboard, which may still hold a data object of the rich edit
+  // library (text the user copied); freeing the library before that would leave it dangling.
   if (rt.comInitialised) {
     OleUninitialize();
     rt.comInitialised = false;
   }
+  rt.richEditLibrary.reset();
 }
 
 HWND WindowHandle(uint32_t windowId) {

@@ -3,7 +3,7 @@
 # what the window shows through e2e_probe.exe, which only reads.
 # Needs: build (the windows build tree), source (the source tree), name (for screenshots).
 
-prefix="$build/wineprefix-e2e"  # a prefix of their own: no other test's windows take the focus
+prefix="$build/e2e-wineprefix"  # the end-to-end tests' own, taken in turns: no other window takes the focus
 runner="$source/cmake/wine-run.sh"
 probe="$build/tests/e2e/e2e_probe.exe"
 shots="$build/e2e-screenshots"
