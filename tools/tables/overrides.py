@@ -35,7 +35,9 @@ TRAD_TO_SIMP_GROUPS = {
 # Single entries where the dictionaries' first candidate is not the one wanted.
 TRAD_TO_SIMP_ENTRIES = [
     ("國", "国"),
-    ("爛", "烂"),  # A0 41: kind 5 reaches it through a BIG5 pair that the BIG5 pass leaves alone
+    # 燗 (A0 41), a variant of 爛: kind 5 reaches it through the BIG5 pair A0 41, which the BIG5
+    # pass leaves alone, and gives 烂.
+    ("燗", "烂"),
 ]
 
 # ---------------------------------------------------------------------------------------------
