@@ -77,15 +77,20 @@ GBK_TO_BIG5_NEAR_FORMS = [
     ("┄", "─"), ("┅", "═"), ("┆", "│"), ("┇", "║"), ("┈", "─"), ("┉", "═"), ("┊", "│"), ("┋", "║"),
     ("┏", "╔"), ("┓", "╗"), ("┗", "╚"), ("┛", "╝"), ("┣", "╠"), ("┫", "╣"), ("┳", "╦"), ("┻", "╩"),
     ("╋", "╬"),
-    ("┍", "┌"), ("┎", "┌"), ("┑", "┐"), ("┒", "┐"), ("┕", "└"), ("┖", "└"), ("┙", "┘"), ("┚", "┘"),
+    ("┎", "┌"), ("┒", "┐"), ("┖", "└"), ("┚", "┘"),
     ("┝", "├"), ("┠", "├"), ("┥", "┤"), ("┨", "┤"), ("┯", "┬"), ("┰", "┬"), ("┷", "┴"), ("┸", "┴"),
-    ("┿", "┼"), ("╂", "┼"),
+    ("╂", "┼"),
 ]
 
 # Characters BIG5 lacks whose usual Traditional form in Taiwan is not the one kind 4 chooses for
-# GBK text: the clock bell rather than the surname, 証 as Taiwan's certificate, the organ 臟.
+# GBK text: the clock bell rather than the surname, 証 as Taiwan's certificate, the organ 臟. The
+# rest are forms that BIG5 text commonly sets where OpenCC offers two (签名 簽, 讚 as praise,
+# 閑, 嫻, 鷴, 裊, 塤, 嚙, 歎, 艷, 勛, 鑒, 收穫, 曆 the calendar, 彙 the collection).
 GBK_TO_BIG5_OTHER_FORMS = [
     ("钟", "鐘"), ("证", "証"), ("脏", "臟"),
+    ("签", "簽"), ("赞", "讚"), ("闲", "閑"), ("娴", "嫻"), ("鹇", "鷴"), ("袅", "裊"), ("埙", "塤"),
+    ("啮", "嚙"), ("叹", "歎"), ("艳", "艷"), ("勋", "勛"), ("鉴", "鑒"), ("获", "穫"), ("历", "曆"),
+    ("汇", "彙"),
 ]
 
 # ---------------------------------------------------------------------------------------------
