@@ -34,6 +34,7 @@ class Inputs:
         self.st = opencc_dictionary("STCharacters")
         self.variant_dicts = [opencc_dictionary(n) for n in VARIANT_DICTIONARIES]
         self.unihan_simplified = unihan_variants("kSimplifiedVariant")
+        self.unihan_traditional = unihan_variants("kTraditionalVariant")
         self.unihan_links = [unihan_variants("kSemanticVariant"), unihan_variants("kZVariant")]
 
     def code(self, c):
@@ -110,12 +111,17 @@ def build_trad_to_simp(inp):
 
 
 def build_simp_to_trad(inp, trad_to_simp):
-    """OpenCC's first Traditional candidate for GB2312 and extension-area characters, then the named
+    """OpenCC's first Traditional candidate for the GB2312 and extension-area characters that Unihan
+    calls Simplified (they have a kTraditionalVariant), then the named
     choices; a character that is some entry's target keeps its own code, and a target with several
     sources keeps the one that kind 3 brings it back to (the named groups excepted)."""
     mapping = {}
     for code, c in inp.gbk.items():
         if not (in_gb2312_hanzi(code) or in_gbk_ext(code)) or c not in inp.st:
+            continue
+        # A character Unihan knows no Traditional form of is a standard character, not a
+        # Simplified one: OpenCC's entries for it (挨 → 捱, 杯 → 盃) choose among variants.
+        if not any(v != c for v in inp.unihan_traditional.get(c, [])):
             continue
         for cand in inp.st[c]:
             t = inp.target(cand)
