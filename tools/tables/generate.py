@@ -19,9 +19,11 @@ from sources import (  # noqa: E402
 ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", ".."))
 OUT_DIR = os.path.join(ROOT, "convert", "tables")
 
-# OpenCC dictionaries beyond the two character dictionaries: they lead a regional or Japanese
-# variant (発, 髪, 鹸 ...) to the Traditional character whose Simplified form it then takes.
-VARIANT_DICTIONARIES = ["TWVariantsRev", "HKVariantsRev", "JPVariantsRev", "JPShinjitaiCharacters"]
+# OpenCC dictionaries beyond the two character dictionaries: they lead a Japanese form (発, 髪,
+# 鹸 ...) to the Traditional character whose Simplified form it then takes. OpenCC's Taiwan and
+# Hong Kong variant dictionaries would add a handful of regional forms and move every count
+# further from the stated ones, so they stay out.
+VARIANT_DICTIONARIES = ["JPVariantsRev", "JPShinjitaiCharacters"]
 
 
 class Inputs:
@@ -73,7 +75,7 @@ def follow_to_fixed_point(mapping):
 
 def build_trad_to_simp(inp):
     """Extension-area characters: OpenCC's first Simplified candidate, else Unihan's; a variant that
-    neither knows follows an OpenCC regional variant or a Unihan semantic/Z variant to a GB2312
+    neither knows follows an OpenCC Japanese form or a Unihan semantic/Z variant to a GB2312
     character. Outside the extension areas only the named characters and marks change."""
     mapping = {}
     for code, c in inp.gbk.items():
@@ -268,7 +270,7 @@ def main():
     sj2g = build_shift_jis_to_gbk(inp)
     gbk_order = gbk_codes()
     write_table("trad_to_simp.txt", "TradToSimpTable: GBK code of a Traditional form -> GBK code of its Simplified form.",
-                "TSCharacters and regional variants of " + versions + ", gbk codec",
+                "TSCharacters and Japanese forms of " + versions + ", gbk codec",
                 "A position not listed holds its own code.", t2s, inp.gbk, inp.gbk, gbk_order)
     write_table("simp_to_trad.txt", "SimpToTradTable: GBK code of a Simplified form -> GBK code of its one Traditional form.",
                 "STCharacters of " + versions + ", gbk codec",
