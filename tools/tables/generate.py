@@ -26,11 +26,14 @@ OUT_DIR = os.path.join(ROOT, "convert", "tables")
 VARIANT_DICTIONARIES = ["JPVariantsRev", "JPShinjitaiCharacters"]
 
 
+BIG5_CHARACTERS = big5_characters()
+
+
 class Inputs:
     def __init__(self):
         self.gbk = gbk_characters()
         self.gbk_code = codes_of(self.gbk)
-        self.big5 = big5_characters()
+        self.big5 = BIG5_CHARACTERS
         self.shift_jis = shift_jis_characters()
         self.ts = opencc_dictionary("TSCharacters")
         self.st = opencc_dictionary("STCharacters")
@@ -175,15 +178,18 @@ def build_gbk_to_big5(inp, simp_to_trad):
 def big5_in_standard_rows(c):
     """The BIG5 code of a character outside the irregular rows C6 A1..C8 FE and the user-defined
     rows FA..FE, which code page 950 fills with kana, circled numbers and the like that other BIG5
-    systems place elsewhere or not at all; such characters get A1 40."""
+    systems place elsewhere or not at all; such characters get A1 40. Where code page 950 holds
+    the character twice (═ ╞ ╪ ╡ in rows A2 and F9), the code that Big5ToGbkTable brings back."""
     b = big5_encode(c)
     if b is None or 0xC6A1 <= b <= 0xC8FE or b >> 8 >= 0xFA:
         return None
+    if b in ov.BIG5_OWN_CODES:
+        return next((code for code, d in BIG5_CHARACTERS.items() if d == c and code not in ov.BIG5_OWN_CODES), b)
     return b
 
 
 def big5_code_of(c):
-    b = big5_encode(c)
+    b = big5_in_standard_rows(c)
     if b is None:
         raise SystemExit("not a BIG5 character: %s U+%04X" % (c, ord(c)))
     return b
