@@ -346,7 +346,7 @@ TEST(Tables, NamedEntriesOfKindOne) {
       {GbkToBig5, "脏", "\xC5\xA6"},  // 臟
       {GbkToBig5, "·", "\xA1\x45"},   // ‧
       {GbkToBig5, "！", "\xA1\x54"},  // ﹗
-      {GbkToBig5, "━", "\xA2\xA4"},   // ═
+      {GbkToBig5, "━", "\xF9\xF9"},   // ═, the one of its two codes that kind 2 takes back
       {GbkToBig5, "干", "\xA4\x7A"},  // the same character, where kind 4 gives 乾
       {GbkToBig5, "　", "\xA1\x40"},  // the ideographic space
       {GbkToBig5, "ア", "\xA1\x40"},  // kana: no BIG5 counterpart
