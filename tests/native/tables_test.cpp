@@ -1,5 +1,7 @@
 // The conversion tables: their named entries and telling rows, their invariants, and that the
 // committed sources in convert/tables/ give the compiled tables.
+#include "convert/tables.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -12,7 +14,6 @@
 
 #include "convert/conversion.h"
 #include "convert/shift_jis_pairs.h"
-#include "convert/tables.h"
 
 namespace tessavia {
 namespace {
@@ -58,9 +59,12 @@ struct Sources {
 
   Sources() {
     for (auto* gbkIndexed : {&tradToSimp, &simpToTrad})
-      for (const SourceLine& l : *gbkIndexed) Name(CodeSpace::Gbk, l.from, l.fromChar), Name(CodeSpace::Gbk, l.to, l.toChar);
-    for (const SourceLine& l : gbkToBig5) Name(CodeSpace::Gbk, l.from, l.fromChar), Name(CodeSpace::Big5, l.to, l.toChar);
-    for (const SourceLine& l : big5ToGbk) Name(CodeSpace::Big5, l.from, l.fromChar), Name(CodeSpace::Gbk, l.to, l.toChar);
+      for (const SourceLine& l : *gbkIndexed)
+        Name(CodeSpace::Gbk, l.from, l.fromChar), Name(CodeSpace::Gbk, l.to, l.toChar);
+    for (const SourceLine& l : gbkToBig5)
+      Name(CodeSpace::Gbk, l.from, l.fromChar), Name(CodeSpace::Big5, l.to, l.toChar);
+    for (const SourceLine& l : big5ToGbk)
+      Name(CodeSpace::Big5, l.from, l.fromChar), Name(CodeSpace::Gbk, l.to, l.toChar);
     for (const SourceLine& l : shiftJisToGbk)
       Name(CodeSpace::ShiftJis, l.from, l.fromChar), Name(CodeSpace::Gbk, l.to, l.toChar);
   }
@@ -116,7 +120,8 @@ bool IsGbkCode(unsigned code) {
 
 bool IsBig5Code(unsigned code) {
   unsigned lead = code >> 8, trail = code & 0xFF;
-  return lead >= 0xA1 && lead <= 0xF9 && ((trail >= 0x40 && trail <= 0x7E) || (trail >= 0xA1 && trail <= 0xFE));
+  return lead >= 0xA1 && lead <= 0xF9 &&
+         ((trail >= 0x40 && trail <= 0x7E) || (trail >= 0xA1 && trail <= 0xFE));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -147,11 +152,14 @@ void ExpectTableFromSource(const char* name, const std::array<unsigned char, N>&
 
 TEST(Tables, CommittedSourcesGiveTheCompiledTables) {
   const Sources& s = TheSources();
-  ExpectTableFromSource("TradToSimpTable", TradToSimpTable, s.tradToSimp, CodeSpace::Gbk, CodeSpace::Gbk, -1, GbkEntry);
-  ExpectTableFromSource("SimpToTradTable", SimpToTradTable, s.simpToTrad, CodeSpace::Gbk, CodeSpace::Gbk, -1, GbkEntry);
-  ExpectTableFromSource("GbkToBig5Table", GbkToBig5Table, s.gbkToBig5, CodeSpace::Gbk, CodeSpace::Big5, 0xA140,
+  ExpectTableFromSource("TradToSimpTable", TradToSimpTable, s.tradToSimp, CodeSpace::Gbk, CodeSpace::Gbk, -1,
                         GbkEntry);
-  ExpectTableFromSource("Big5ToGbkTable", Big5ToGbkTable, s.big5ToGbk, CodeSpace::Big5, CodeSpace::Gbk, -1, Big5Entry);
+  ExpectTableFromSource("SimpToTradTable", SimpToTradTable, s.simpToTrad, CodeSpace::Gbk, CodeSpace::Gbk, -1,
+                        GbkEntry);
+  ExpectTableFromSource("GbkToBig5Table", GbkToBig5Table, s.gbkToBig5, CodeSpace::Gbk, CodeSpace::Big5,
+                        0xA140, GbkEntry);
+  ExpectTableFromSource("Big5ToGbkTable", Big5ToGbkTable, s.big5ToGbk, CodeSpace::Big5, CodeSpace::Gbk, -1,
+                        Big5Entry);
   ExpectTableFromSource("ShiftJisToGbkTable", ShiftJisToGbkTable, s.shiftJisToGbk, CodeSpace::ShiftJis,
                         CodeSpace::Gbk, 0xA1A1, ShiftJisEntry);
 }
@@ -160,8 +168,8 @@ TEST(Tables, CommittedSourcesGiveTheCompiledTables) {
 // Invariants that the passes rely on.
 
 template <size_t N>
-void ExpectEntries(const char* name, const std::array<unsigned char, N>& table, CodeSpace space, CodeSpace target,
-                   bool (*valid)(unsigned), const char* what) {
+void ExpectEntries(const char* name, const std::array<unsigned char, N>& table, CodeSpace space,
+                   CodeSpace target, bool (*valid)(unsigned), const char* what) {
   SCOPED_TRACE(name);
   std::vector<unsigned> positions = Positions(space);
   for (size_t i = 0; i < positions.size(); ++i) {
@@ -216,7 +224,8 @@ TEST(Tables, KindFourSharesOnlyThreeTargets) {
       EXPECT_EQ(from, it->second) << Describe(CodeSpace::Gbk, target);
     } else {
       EXPECT_EQ(from.size(), 1u) << Describe(CodeSpace::Gbk, target) << " is the target of "
-                                 << Describe(CodeSpace::Gbk, from[0]) << " and " << Describe(CodeSpace::Gbk, from[1]);
+                                 << Describe(CodeSpace::Gbk, from[0]) << " and "
+                                 << Describe(CodeSpace::Gbk, from[1]);
     }
   }
 }
@@ -236,21 +245,22 @@ TEST(Tables, KindThreeGroupsTakeExactlyTheirVariants) {
     unsigned target = PairCode(c.target);
     SCOPED_TRACE(Describe(CodeSpace::Gbk, target));
     std::set<unsigned> expected, got;
-    for (size_t i = 0; i < c.sources.size(); i += 2)
-      expected.insert(PairCode(c.sources.substr(i, 2)));
+    for (size_t i = 0; i < c.sources.size(); i += 2) expected.insert(PairCode(c.sources.substr(i, 2)));
     for (unsigned code : Positions(CodeSpace::Gbk))
-      if (code != target && EntryAt(TradToSimpTable, GbkEntry(code >> 8, code & 0xFF)) == target) got.insert(code);
+      if (code != target && EntryAt(TradToSimpTable, GbkEntry(code >> 8, code & 0xFF)) == target)
+        got.insert(code);
     EXPECT_EQ(got, expected);
   }
 }
 
 TEST(Tables, JapaneseFormsStandInTheShiftJisTable) {
   std::set<unsigned> entries;
-  for (size_t i = 0; i < kShiftJisTableBytes / 2; ++i) entries.insert(EntryAt(ShiftJisToGbkTable, static_cast<int>(i)));
+  for (size_t i = 0; i < kShiftJisTableBytes / 2; ++i)
+    entries.insert(EntryAt(ShiftJisToGbkTable, static_cast<int>(i)));
   for (const JapaneseFormPair& p : JapaneseFormPairs)
-    EXPECT_TRUE(entries.count(p.searchedAs)) << Describe(CodeSpace::Gbk, p.gbk) << ": its Japanese form "
-                                             << Describe(CodeSpace::Gbk, p.searchedAs)
-                                             << " stands nowhere in ShiftJisToGbkTable";
+    EXPECT_TRUE(entries.count(p.searchedAs))
+        << Describe(CodeSpace::Gbk, p.gbk) << ": its Japanese form " << Describe(CodeSpace::Gbk, p.searchedAs)
+        << " stands nowhere in ShiftJisToGbkTable";
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -276,8 +286,12 @@ struct Row {
   std::string in, out;  // GBK, BIG5 or Shift-JIS bytes as the kind reads and writes them
 };
 
-CodeSpace InputSpace(int32_t kind) { return kind == Big5ToGbk || kind == Big5ToGbkSimp ? CodeSpace::Big5 : CodeSpace::Gbk; }
-CodeSpace OutputSpace(int32_t kind) { return kind == GbkToBig5 ? CodeSpace::Big5 : CodeSpace::Gbk; }
+CodeSpace InputSpace(int32_t kind) {
+  return kind == Big5ToGbk || kind == Big5ToGbkSimp ? CodeSpace::Big5 : CodeSpace::Gbk;
+}
+CodeSpace OutputSpace(int32_t kind) {
+  return kind == GbkToBig5 ? CodeSpace::Big5 : CodeSpace::Gbk;
+}
 
 void ExpectRows(const std::vector<Row>& rows) {
   for (const Row& r : rows) {
@@ -322,21 +336,27 @@ TEST(Tables, TellingRowsOfTheGbkTables) {
 // Pairs of characters, GBK bytes back to back: "硷碱" is 硷 → 碱.
 std::vector<Row> PairRows(int32_t kind, const std::string& pairs) {
   std::vector<Row> rows;
-  for (size_t i = 0; i + 4 <= pairs.size(); i += 4) rows.push_back({kind, pairs.substr(i, 2), pairs.substr(i + 2, 2)});
+  for (size_t i = 0; i + 4 <= pairs.size(); i += 4)
+    rows.push_back({kind, pairs.substr(i, 2), pairs.substr(i + 2, 2)});
   return rows;
 }
 
 TEST(Tables, NamedEntriesOfKindThree) {
-  ExpectRows(PairRows(TradToSimp,
-                      "硷碱乾干著着亓其仝同凇淞谘咨垅垄摺折後后徵征夥伙馀余渖沈甯宁榘矩飚飙於于锺钟箝钳雠仇鲶鲇麽么"));
+  ExpectRows(PairRows(
+      TradToSimp,
+      "硷碱乾干著着亓其仝同凇淞谘咨垅垄摺折後后徵征夥伙馀余渖沈甯宁榘矩飚飙於于锺钟箝钳雠仇鲶鲇麽么"));
   ExpectRows(PairRows(TradToSimp, "〔［〕］「‘」’『“』”﹐，﹑、﹒。﹔；﹕：﹖？﹗！"));
   ExpectRows({{TradToSimp, "\xA0\x41", "烂"}});  // 燗, the GBK side of kind 5's A0 41 row
 }
 
 TEST(Tables, NamedEntriesOfKindFour) {
-  ExpectRows(PairRows(SimpToTrad, "发發后後干乾钟鍾台臺里裡复復么麼于於着著沉沈余餘馀餘咨諮谘諮鲇鯰鲶鯰‘「’」“『”』"));
+  ExpectRows(PairRows(SimpToTrad,
+                      "发發后後干乾钟鍾台臺里裡复復么麼于於着著沉沈余餘馀餘咨諮谘諮鲇鯰鲶鯰‘「’」“『”』"));
   // 沈 is 沉's target and keeps its own code; kind 3 leaves it too.
-  ExpectRows({{SimpToTrad, "沈", "沈"}, {TradToSimp, "沈", "沈"}, {SimpToTrad, "谘", "諮"}, {TradToSimp, "諮", "咨"}});
+  ExpectRows({{SimpToTrad, "沈", "沈"},
+              {TradToSimp, "沈", "沈"},
+              {SimpToTrad, "谘", "諮"},
+              {TradToSimp, "諮", "咨"}});
 }
 
 TEST(Tables, NamedEntriesOfKindOne) {
@@ -379,13 +399,18 @@ TEST(Tables, TellingRowsOfTheBig5Table) {
 
 TEST(Tables, NamedEntriesOfTheBig5Table) {
   ExpectRows({
-      {Big5ToGbk, "\xA1\x65", "［"}, {Big5ToGbk, "\xA1\x66", "］"}, {Big5ToGbk, "\xA1\x73", "＾"},
-      {Big5ToGbk, "\xA1\xC5", "＿"}, {Big5ToGbk, "\xA1\xF3", "☉"}, {Big5ToGbk, "\xA3\xC1", "乙"},
+      {Big5ToGbk, "\xA1\x65", "［"},
+      {Big5ToGbk, "\xA1\x66", "］"},
+      {Big5ToGbk, "\xA1\x73", "＾"},
+      {Big5ToGbk, "\xA1\xC5", "＿"},
+      {Big5ToGbk, "\xA1\xF3", "☉"},
+      {Big5ToGbk, "\xA3\xC1", "乙"},
       {Big5ToGbk, "\xA3\xFE", "才"},
   });
   for (unsigned own : {0xA15A, 0xA1C2, 0xA1C3, 0xA1C4, 0xA2A4, 0xA2A5, 0xA2A6, 0xA2A7, 0xA2CC, 0xA2CE, 0xF9FA,
                        0xF9FB, 0xF9FC, 0xF9FD})
-    EXPECT_EQ(EntryAt(Big5ToGbkTable, Big5Entry(own >> 8, own & 0xFF)), own) << Describe(CodeSpace::Big5, own);
+    EXPECT_EQ(EntryAt(Big5ToGbkTable, Big5Entry(own >> 8, own & 0xFF)), own)
+        << Describe(CodeSpace::Big5, own);
   // A3 C0..A3 FE repeat A4 40..A4 7E; the irregular and user-defined rows hold their own codes.
   for (unsigned t = 0xC0; t <= 0xFE; ++t)
     EXPECT_EQ(EntryAt(Big5ToGbkTable, Big5Entry(0xA3, t)), EntryAt(Big5ToGbkTable, Big5Entry(0xA4, t - 0x80)))
@@ -393,7 +418,8 @@ TEST(Tables, NamedEntriesOfTheBig5Table) {
   for (unsigned code : Positions(CodeSpace::Big5)) {
     bool ownRow = code >> 8 == 0xA0 || code >> 8 >= 0xFA || (code >= 0xC6A1 && code <= 0xC8FE);
     if (ownRow) {
-      EXPECT_EQ(EntryAt(Big5ToGbkTable, Big5Entry(code >> 8, code & 0xFF)), code) << Describe(CodeSpace::Big5, code);
+      EXPECT_EQ(EntryAt(Big5ToGbkTable, Big5Entry(code >> 8, code & 0xFF)), code)
+          << Describe(CodeSpace::Big5, code);
     }
   }
 }
@@ -406,14 +432,15 @@ TEST(Tables, NamedEntriesOfTheShiftJisTable) {
       {0x8141, 0xA3AC}, {0x8145, 0xA1A2}, {0x814C, 0xA1E4}, {0x8175, 0xA1B0}, {0x8176, 0xA1B1},
       {0x8177, 0xA1AE}, {0x8178, 0xA1AF}, {0x8185, 0xA1DC}, {0x8186, 0xA1DD}, {0x818C, 0xA3A7},
       {0x878B, 0xD3D0}, {0x878C, 0xB4FA}, {0xEE42, 0xD869}, {0xFB5E, 0xD869},  // Chinese usage and forms
-      {0x818D, 0xA1E5}, {0x874A, 0xA1A1}, {0x8540, 0xA1A1},                   // ″, ⑪ and no character
+      {0x818D, 0xA1E5}, {0x874A, 0xA1A1}, {0x8540, 0xA1A1},                    // ″, ⑪ and no character
       {0xF040, 0xAAA1}, {0xF2FC, 0xAFFE}, {0xF340, 0xF8A1}, {0xF69E, 0xFEFE},  // the user-defined rows,
-      {0xF69F, 0xA140}, {0xF9FC, 0xA792},                                     // group by group
+      {0xF69F, 0xA140}, {0xF9FC, 0xA792},                                      // group by group
   };
   for (const Case& c : cases) {
     unsigned got = EntryAt(ShiftJisToGbkTable, ShiftJisEntry(c.shiftJis >> 8, c.shiftJis & 0xFF));
     EXPECT_EQ(got, c.gbk) << Describe(CodeSpace::ShiftJis, c.shiftJis) << ": kind 7 gives "
-                          << Describe(CodeSpace::Gbk, got) << ", expected " << Describe(CodeSpace::Gbk, c.gbk);
+                          << Describe(CodeSpace::Gbk, got) << ", expected "
+                          << Describe(CodeSpace::Gbk, c.gbk);
   }
 }
 
