@@ -67,14 +67,17 @@ class Report:
         self.rows.append((what, stated, ours))
 
     def section(self, title):
-        self.rows.append((title, None, None))
+        self.rows.append(("\n" + title, None, None))
+
+    def note(self, text):
+        self.rows.append(("  " + text, None, None))
 
     def print(self):
         width = max(len(r[0]) for r in self.rows if r[1] is not None)
         agree = differ = 0
         for what, stated, ours in self.rows:
             if stated is None:
-                print("\n" + what)
+                print(what)
                 continue
             ok = stated == ours
             agree += ok
@@ -140,6 +143,7 @@ def main():
                     for t, n in many4.items() if n > 1)
     r.figure("  targets of more than one position", "諮<咨谘 餘<余馀 鯰<鲇鲶", " ".join(groups))
     r.figure("  targets changed again", "0", str(sum(changed4.get(t, t) != t for t in changed4.values())))
+    gb_targets = [gbk[s] + gbk[t] for s, t in changed4.items() if in_gb2312_hanzi(t)]
 
     r.section("Kinds 3 and 4 together")
     back4 = [s for s, t in changed4.items() if t2s[t] == s]
@@ -147,6 +151,9 @@ def main():
     r.figure("kind 4 changes that kind 3 brings back", "2,483", f"{len(back4):,}")
     r.figure("kind 4 changes that come back otherwise", "33", str(len(changed4) - len(back4)))
     r.figure("kind 3 changes that kind 4 brings back", "2,483", f"{len(back3):,}")
+    r.note("kind 4 to a GB2312 character: " + " ".join(gb_targets))
+    r.note("kind 4 changes that kind 3 does not bring back: " +
+           " ".join(gbk[s] + "→" + gbk[t] + "→" + gbk[t2s[t]] for s, t in changed4.items() if t2s[t] != s))
 
     # GbkToBig5Table.
     r.section("GbkToBig5Table (kind 1)")
@@ -242,6 +249,38 @@ def main():
     r.figure("?? for characters", "13,029", f"{out['?? character']:,}")
     r.figure("?? for positions without a character", "269", str(out["?? no character"]))
     r.print()
+    print(NOTES)
+
+
+# Why the figures that differ do, as far as the public data lets us say.
+NOTES = """
+Where we differ, and why:
+- TradToSimpTable: which variant characters of GBK's extension areas fold onto a Simplified one is
+  a selection that no public dictionary holds. OpenCC's TSCharacters and Japanese-form
+  dictionaries with Unihan's semantic and Z variants come within 1 % of the stated total (31 more
+  sources: 3 with lead 81..A0, 28 in the second area; 45 more pointing at GB2312 characters) but
+  fold fewer characters together (513 shared targets against 538, 1,163 positions against 1,262),
+  and point 16 fewer characters at the first extension area. Adding OpenCC's Taiwan and Hong Kong
+  variants or Unihan's specialised semantic variants adds sources without closing the folding gap.
+  Every named entry, the four groups, the GB2312 and punctuation entries agree exactly.
+- SimpToTradTable: OpenCC's STCharacters, taken for the characters Unihan calls Simplified (those
+  with a kTraditionalVariant), converts 41 more GB2312 characters and 26 more extension-area ones
+  than stated; no public list says which the stated table leaves alone. Taking OpenCC for every
+  character it lists instead gives 2,680 entries, further off. Our 11 GB2312 targets are 沈 乾 後
+  夥 藉 麴 於 摺 徵 著 吒 (stated: 17, not named); our 17 changes that kind 3 does not bring back are
+  listed below (stated: 33, of which only 沉 and 谘 are named). The named choices and the three
+  shared targets agree exactly.
+- Kinds 3 and 4 together: the round-trip figures follow from the two tables' differences above.
+- GbkToBig5Table: "Traditional form of kind 4" (2,290) counts the GBK characters BIG5 lacks whose
+  kind 4 form BIG5 holds; the stated table converts about 190 fewer such Simplified characters,
+  which no public source identifies, and the A1 40 count differs by the same entries. 7 more "same
+  character" entries: code page 950 holds 7 GBK characters outside its irregular rows that the
+  stated BIG5 correspondence evidently maps otherwise; the figures do not say which. 46 of the
+  near forms and 15 of the other forms are our choices (tools/tables/overrides.py).
+- Big5ToGbkTable: the irregular rows C6 A1..C8 FE and FA..FE hold values that follow no code
+  page; we keep their own codes there, as the table allows.
+- Kind 6 outcomes: "found through the Traditional form" and "??" follow SimpToTradTable.
+"""
 
 
 if __name__ == "__main__":
