@@ -13,8 +13,8 @@ from collections import Counter
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from sources import (  # noqa: E402
-    big5_characters, big5_codes, gbk_codes, gbk_trails, hex_pair, in_gb2312_hanzi, in_gb2312_symbols,
-    in_gbk_ext1, in_gbk_ext2, in_gbk_user_defined, pair, shift_jis_characters, shift_jis_codes)
+    big5_characters, big5_codes, gbk_characters, gbk_codes, in_gb2312_hanzi, in_gb2312_symbols, in_gbk_ext1,
+    in_gbk_ext2, in_gbk_user_defined, shift_jis_characters, shift_jis_codes)
 
 ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", ".."))
 LINE = re.compile(r"^E\(0x([0-9A-F]{4}), 0x([0-9A-F]{4})\)")
@@ -40,23 +40,6 @@ def read_pairs():
         body = body[:body.index("};")]
         lists[name] = [(int(a, 16), int(b, 16)) for a, b in re.findall(r"\{0x([0-9A-Fa-f]+), 0x([0-9A-Fa-f]+)\}", body)]
     return lists["PunctuationPairs"], lists["JapaneseFormPairs"]
-
-
-def cp936(code):
-    try:
-        c = pair(code).decode("gbk")
-        return c if len(c) == 1 else None
-    except UnicodeDecodeError:
-        return None
-
-
-def gbk_standard(code):
-    """A character of the GBK standard: code page 936, or one of the 95 it leaves out."""
-    c = cp936(code)
-    if c is None and (code in (0xA8BC, 0xA8BF) or 0xA989 <= code <= 0xA995 or
-                      (0xFE50 <= code <= 0xFEA0 and code != 0xFE7F)):
-        c = pair(code).decode("gb18030")
-    return c
 
 
 class Report:
@@ -91,7 +74,7 @@ def chars_of(codes, chars):
 
 
 def main():
-    gbk = {code: c for code in gbk_codes() if (c := gbk_standard(code)) is not None}
+    gbk = gbk_characters()
     big5 = big5_characters()
     t2s = read_table("trad_to_simp.txt", gbk_codes(), None)
     s2t = read_table("simp_to_trad.txt", gbk_codes(), None)
@@ -230,7 +213,7 @@ def main():
     out = Counter()
     for code in gbk_codes():
         user_defined = in_gbk_user_defined(code)
-        has_char = cp936(code) is not None
+        has_char = code in gbk
         if code in punct:
             out["user" if user_defined else "punct"] += 1
             continue

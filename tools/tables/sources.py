@@ -37,10 +37,6 @@ def pair(code):
     return bytes([code >> 8, code & 0xFF])
 
 
-def hex_pair(code):
-    return "%02X %02X" % (code >> 8, code & 0xFF)
-
-
 # Regions of the GBK code space that the figures talk about.
 def in_gbk_ext1(code):  # GBK/3: lead 81..A0
     return 0x81 <= code >> 8 <= 0xA0
@@ -75,20 +71,20 @@ def _decode(code, codec):
     return c if len(c) == 1 else None
 
 
-def _is_private_use(c):
-    return 0xE000 <= ord(c) <= 0xF8FF
+def _characters(codes, codec):
+    chars = {}
+    for code in codes:
+        c = _decode(code, codec)
+        if c is not None:
+            chars[code] = c
+    return chars
 
 
 def gbk_characters():
     """GBK position -> character, code page 936 (Python's gbk codec). The 95 further characters of
     the GBK standard (A8 BC, A8 BF, A9 89..A9 95, FE 50..FE A0) are left out: Windows does not
     map them, so no table converts them or converts into them."""
-    chars = {}
-    for code in gbk_codes():
-        c = _decode(code, "gbk")
-        if c is not None:
-            chars[code] = c
-    return chars
+    return _characters(gbk_codes(), "gbk")
 
 
 def codes_of(chars):
@@ -101,12 +97,7 @@ def codes_of(chars):
 
 def big5_characters():
     """BIG5 position -> character, code page 950."""
-    chars = {}
-    for code in big5_codes():
-        c = _decode(code, "cp950")
-        if c is not None:
-            chars[code] = c
-    return chars
+    return _characters(big5_codes(), "cp950")
 
 
 def big5_encode(c):
@@ -120,18 +111,11 @@ def big5_encode(c):
 
 def shift_jis_characters():
     """Shift-JIS position -> character, code page 932 (the user-defined rows F0..F9 left out)."""
-    chars = {}
-    for code in shift_jis_codes():
-        if 0xF0 <= code >> 8 <= 0xF9:
-            continue
-        c = _decode(code, "cp932")
-        if c is not None:
-            chars[code] = c
-    return chars
+    return _characters([code for code in shift_jis_codes() if not 0xF0 <= code >> 8 <= 0xF9], "cp932")
 
 
 def is_private_use(c):
-    return _is_private_use(c)
+    return 0xE000 <= ord(c) <= 0xF8FF
 
 
 # ---------------------------------------------------------------------------------------------
