@@ -444,5 +444,48 @@ TEST(Tables, NamedEntriesOfTheShiftJisTable) {
   }
 }
 
+// Kind 6 searches the Shift-JIS table for a GBK code and writes the Shift-JIS code of the lowest
+// entry that holds it; these rows depend on what the table holds and where.
+unsigned LowestShiftJisHolding(unsigned gbk) {
+  std::vector<unsigned> positions = Positions(CodeSpace::ShiftJis);
+  for (size_t i = 0; i < positions.size(); ++i)
+    if (EntryAt(ShiftJisToGbkTable, static_cast<int>(i)) == gbk) return positions[i];
+  return 0;
+}
+
+unsigned SimpToTradOf(const char* gbk) {
+  unsigned code = PairCode(gbk);
+  return EntryAt(SimpToTradTable, GbkEntry(code >> 8, code & 0xFF));
+}
+
+TEST(Tables, KindSixSearchFindsTheseShiftJisCodes) {
+  struct Case {
+    unsigned key, shiftJis;  // 0: no entry holds the key
+  } cases[] = {
+      {PairCode("日"), 0x93FA},
+      {PairCode("本"), 0x967B},
+      {PairCode("国"), 0x8D91},
+      {PairCode("中"), 0x9286},
+      {0xA1A1, 0x8140},              // ideographic space
+      {0x85D2, 0x8CE0},              // 呉, the Japanese form searched for 吴
+      {SimpToTradOf("爱"), 0x88A4},  // 愛, kind 4's form of 爱
+      {SimpToTradOf("发"), 0xE1A2},  // 發, kind 4's form of 发
+      {SimpToTradOf("们"), 0x98EC},  // 們, kind 4's form of 们
+      // Where the punctuation pairs step in: the table alone would give ㈲, ㈹ and the quotation marks.
+      {PairCode("有"), 0x878B},
+      {PairCode("代"), 0x878C},
+      {PairCode("“"), 0x8167},
+      {PairCode("丂"), 0},
+  };
+  for (const Case& c : cases) {
+    unsigned got = LowestShiftJisHolding(c.key);
+    EXPECT_EQ(got, c.shiftJis) << Describe(CodeSpace::Gbk, c.key) << ": lowest Shift-JIS entry "
+                               << Describe(CodeSpace::ShiftJis, got) << ", expected "
+                               << Describe(CodeSpace::ShiftJis, c.shiftJis);
+  }
+  // 丂 has no Traditional form either, so kind 6 writes "??".
+  EXPECT_EQ(SimpToTradOf("丂"), PairCode("丂"));
+}
+
 }  // namespace
 }  // namespace tessavia
