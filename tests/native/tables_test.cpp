@@ -58,15 +58,17 @@ struct Sources {
   std::map<uint16_t, std::string> names[3];  // character of a code, by code space
 
   Sources() {
-    for (auto* gbkIndexed : {&tradToSimp, &simpToTrad})
-      for (const SourceLine& l : *gbkIndexed)
-        Name(CodeSpace::Gbk, l.from, l.fromChar), Name(CodeSpace::Gbk, l.to, l.toChar);
-    for (const SourceLine& l : gbkToBig5)
-      Name(CodeSpace::Gbk, l.from, l.fromChar), Name(CodeSpace::Big5, l.to, l.toChar);
-    for (const SourceLine& l : big5ToGbk)
-      Name(CodeSpace::Big5, l.from, l.fromChar), Name(CodeSpace::Gbk, l.to, l.toChar);
-    for (const SourceLine& l : shiftJisToGbk)
-      Name(CodeSpace::ShiftJis, l.from, l.fromChar), Name(CodeSpace::Gbk, l.to, l.toChar);
+    NameAll(tradToSimp, CodeSpace::Gbk, CodeSpace::Gbk);
+    NameAll(simpToTrad, CodeSpace::Gbk, CodeSpace::Gbk);
+    NameAll(gbkToBig5, CodeSpace::Gbk, CodeSpace::Big5);
+    NameAll(big5ToGbk, CodeSpace::Big5, CodeSpace::Gbk);
+    NameAll(shiftJisToGbk, CodeSpace::ShiftJis, CodeSpace::Gbk);
+  }
+  void NameAll(const std::vector<SourceLine>& lines, CodeSpace from, CodeSpace to) {
+    for (const SourceLine& l : lines) {
+      Name(from, l.from, l.fromChar);
+      Name(to, l.to, l.toChar);
+    }
   }
   void Name(CodeSpace space, uint16_t code, const std::string& c) {
     if (c != "--") names[static_cast<int>(space)].emplace(code, c);
