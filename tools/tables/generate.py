@@ -135,6 +135,8 @@ def build_simp_to_trad(inp, trad_to_simp):
                 break
     for source, target in ov.SIMP_TO_TRAD_CHOICES + ov.SIMP_TO_TRAD_PUNCTUATION:
         mapping[inp.code(source)] = inp.code(target)
+    for c in ov.SIMP_TO_TRAD_KEEP:
+        mapping.pop(inp.code(c), None)
     groups = {inp.code(t): {inp.code(s) for s in sources} for t, sources in ov.SIMP_TO_TRAD_GROUPS.items()}
     for t, sources in groups.items():
         for s in sources:

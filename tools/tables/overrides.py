@@ -60,6 +60,11 @@ SIMP_TO_TRAD_GROUPS = {
     "鯰": "鲇鲶",
 }
 
+# Characters that keep their own code although OpenCC offers a Traditional form: 咸 ("all") is a
+# Traditional character too, and its form 鹹 ("salty") goes to 碱 with kind 3, so converting there
+# and back would turn 咸 into another word.
+SIMP_TO_TRAD_KEEP = ["咸"]
+
 # Quotation marks become the corner brackets of Traditional text.
 SIMP_TO_TRAD_PUNCTUATION = [("‘", "「"), ("’", "」"), ("“", "『"), ("”", "』")]
 

@@ -247,11 +247,11 @@ Where we differ, and why:
   variants or Unihan's specialised semantic variants adds sources without closing the folding gap.
   Every named entry, the four groups, the GB2312 and punctuation entries agree exactly.
 - SimpToTradTable: OpenCC's STCharacters, taken for the characters Unihan calls Simplified (those
-  with a kTraditionalVariant), converts 41 more GB2312 characters and 26 more extension-area ones
+  with a kTraditionalVariant), converts 40 more GB2312 characters and 26 more extension-area ones
   than stated; no public list says which the stated table leaves alone. Taking OpenCC for every
   character it lists instead gives 2,680 entries, further off. Our 11 GB2312 targets are 沈 乾 後
-  夥 藉 麴 於 摺 徵 著 吒 (stated: 17, not named); our 17 changes that kind 3 does not bring back are
-  listed below (stated: 33, of which only 沉 and 谘 are named). The named choices and the three
+  夥 藉 麴 於 摺 徵 著 吒 (stated: 17, not named); our 16 changes that kind 3 does not bring back are
+  listed above (stated: 33, of which only 沉 and 谘 are named). The named choices and the three
   shared targets agree exactly.
 - Kinds 3 and 4 together: the round-trip figures follow from the two tables' differences above.
 - GbkToBig5Table: "Traditional form of kind 4" (2,290) counts the GBK characters BIG5 lacks whose
