@@ -128,9 +128,13 @@ def build_simp_to_trad(inp, trad_to_simp):
         # Simplified one: OpenCC's entries for it (挨 → 捱, 杯 → 盃) choose among variants.
         if not any(v != c for v in inp.unihan_traditional.get(c, [])):
             continue
+        # OpenCC lists the usual form first; a character listed first as itself stays (借 before
+        # 藉, 了 before 瞭). A first form that GBK lacks gives way to the next.
         for cand in inp.st[c]:
+            if cand == c:
+                break
             t = inp.target(cand)
-            if cand != c and t is not None:
+            if t is not None:
                 mapping[code] = t
                 break
     for source, target in ov.SIMP_TO_TRAD_CHOICES + ov.SIMP_TO_TRAD_PUNCTUATION:
@@ -159,8 +163,10 @@ def build_simp_to_trad(inp, trad_to_simp):
 
 
 def build_gbk_to_big5(inp, simp_to_trad):
-    """The BIG5 code of the same character, else of kind 4's Traditional form, else the overrides;
-    A1 40 (not listed) for the rest."""
+    """The BIG5 code of the same character, else, for a GB2312 character, of kind 4's Traditional
+    form, else the overrides; A1 40 (not listed) for the rest. The rare Simplified characters of
+    GBK's extension areas (鲀, 鸻 ...) are not read through their Traditional form: a BIG5 text
+    has no use for a character its writer never typed in Simplified form."""
     near = {inp.code(s): big5_code_of(t) for s, t in ov.GBK_TO_BIG5_NEAR_FORMS}
     other = {inp.code(s): big5_code_of(t) for s, t in ov.GBK_TO_BIG5_OTHER_FORMS}
     mapping = {}
@@ -168,7 +174,7 @@ def build_gbk_to_big5(inp, simp_to_trad):
         if c == "\u3000":
             continue  # the ideographic space is BIG5's A1 40, the table's filler
         b = big5_in_standard_rows(c)
-        if b is None and code in simp_to_trad:
+        if b is None and code in simp_to_trad and in_gb2312_hanzi(code):
             b = big5_in_standard_rows(inp.gbk[simp_to_trad[code]])
         if b is not None:
             mapping[code] = b
@@ -180,10 +186,11 @@ def build_gbk_to_big5(inp, simp_to_trad):
 def big5_in_standard_rows(c):
     """The BIG5 code of a character outside the irregular rows C6 A1..C8 FE and the user-defined
     rows FA..FE, which code page 950 fills with kana, circled numbers and the like that other BIG5
-    systems place elsewhere or not at all; such characters get A1 40. Where code page 950 holds
+    systems place elsewhere or not at all, nor the seven ideographs F9 D6..F9 DC (碁銹裏墻恒粧嫺) that
+    code page 950 adds to BIG5; such characters get A1 40. Where code page 950 holds
     the character twice (═ ╞ ╪ ╡ in rows A2 and F9), the code that Big5ToGbkTable brings back."""
     b = big5_encode(c)
-    if b is None or 0xC6A1 <= b <= 0xC8FE or b >> 8 >= 0xFA:
+    if b is None or 0xC6A1 <= b <= 0xC8FE or b >> 8 >= 0xFA or 0xF9D6 <= b <= 0xF9DC:
         return None
     if b in ov.BIG5_OWN_CODES:
         return next((code for code, d in BIG5_CHARACTERS.items() if d == c and code not in ov.BIG5_OWN_CODES), b)

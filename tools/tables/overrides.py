@@ -51,6 +51,9 @@ SIMP_TO_TRAD_CHOICES = [
     # 歲, 歷, 鐮, 絕, 娛, 緣): the Traditional form that GBK holds beside the Japanese one.
     ("众", "眾"), ("启", "啟"), ("钵", "缽"), ("吴", "吳"), ("户", "戶"), ("说", "說"), ("岁", "歲"),
     ("历", "歷"), ("镰", "鐮"), ("绝", "絕"), ("娱", "娛"), ("缘", "緣"),
+    # OpenCC's only forms are 爲 and 僞, which BIG5 lacks; the forms Traditional text sets keep two
+    # of the commonest characters from turning into blanks in GBK-to-BIG5 conversion.
+    ("为", "為"), ("伪", "偽"),
 ]
 
 # The only targets with more than one source: each pair of forms is one word in Traditional text.

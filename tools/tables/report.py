@@ -246,20 +246,22 @@ Where we differ, and why:
   and point 16 fewer characters at the first extension area. Adding OpenCC's Taiwan and Hong Kong
   variants or Unihan's specialised semantic variants adds sources without closing the folding gap.
   Every named entry, the four groups, the GB2312 and punctuation entries agree exactly.
-- SimpToTradTable: OpenCC's STCharacters, taken for the characters Unihan calls Simplified (those
-  with a kTraditionalVariant), converts 40 more GB2312 characters and 26 more extension-area ones
-  than stated; no public list says which the stated table leaves alone. Taking OpenCC for every
-  character it lists instead gives 2,680 entries, further off. Our 11 GB2312 targets are 沈 乾 後
-  夥 藉 麴 於 摺 徵 著 吒 (stated: 17, not named); our 16 changes that kind 3 does not bring back are
-  listed above (stated: 33, of which only 沉 and 谘 are named). The named choices and the three
-  shared targets agree exactly.
+- SimpToTradTable: OpenCC's STCharacters (its first form; a character listed first as itself
+  stays), taken for the characters Unihan calls Simplified (those with a kTraditionalVariant),
+  converts within 1 % of the stated total and matches the GB2312 sources within 2, but converts
+  13 and 14 more extension-area characters than stated; no public list says which the stated
+  table leaves alone. Our 9 GB2312 targets are listed above (stated: 17, not named; OpenCC gives
+  the others, such as 摺 or 藉, only as a second form). Our 16 changes that kind 3 does not bring
+  back are listed above (stated: 33, of which only 沉 and 谘 are named). The named choices and the
+  three shared targets agree exactly.
 - Kinds 3 and 4 together: the round-trip figures follow from the two tables' differences above.
-- GbkToBig5Table: "Traditional form of kind 4" (2,290) counts the GBK characters BIG5 lacks whose
-  kind 4 form BIG5 holds; the stated table converts about 190 fewer such Simplified characters,
-  which no public source identifies, and the A1 40 count differs by the same entries. 7 more "same
-  character" entries: code page 950 holds 7 GBK characters outside its irregular rows that the
-  stated BIG5 correspondence evidently maps otherwise; the figures do not say which. 46 of the
-  near forms and 15 of the other forms are our choices (tools/tables/overrides.py).
+- GbkToBig5Table: "same character" agrees and the Traditional-form and A1 40 figures come within
+  one entry once only GB2312 characters go through their Traditional form and the seven ideographs
+  that code page 950 adds at F9 D6..F9 DC count as absent from BIG5. We give 为 and 伪 the forms
+  為 and 偽 that BIG5 holds (OpenCC's only forms, 爲 and 僞, would leave two of the commonest
+  characters blank); without that the figure would be 2,095, one under. Which single character the
+  stated table treats otherwise no public source says. 46 of the near forms and 15 of the other
+  forms are our choices (tools/tables/overrides.py).
 - Big5ToGbkTable: the irregular rows C6 A1..C8 FE and FA..FE hold values that follow no code
   page; we keep their own codes there, as the table allows.
 - Kind 6 outcomes: "found through the Traditional form" and "??" follow SimpToTradTable.
