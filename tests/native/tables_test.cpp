@@ -375,6 +375,8 @@ TEST(Tables, NamedEntriesOfKindOne) {
       {GbkToBig5, "　", "\xA1\x40"},  // the ideographic space
       {GbkToBig5, "ア", "\xA1\x40"},  // kana: no BIG5 counterpart
       {GbkToBig5, "①", "\xA1\x40"},   // circled numbers likewise
+      {GbkToBig5, "为", "\xAC\xB0"},  // 為: kind 4's form, which BIG5 holds
+      {GbkToBig5, "恒", "\xAB\xED"},  // 恆, not the F9 DA that only code page 950 adds
   });
 }
 
