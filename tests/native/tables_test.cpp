@@ -335,6 +335,16 @@ TEST(Tables, TellingRowsOfTheGbkTables) {
   ExpectRows(all);
 }
 
+TEST(Tables, TextsThroughTheGbkTables) {
+  ExpectRows({
+      {SimpToTrad, "“中”", "『中』"},
+      {TradToSimp, "「中」", "‘中’"},
+      {TradToSimp, "發髮", "发发"},
+      {SimpToTrad, "发发", "發發"},
+      {TradToSimp, "國語 abc", "国语 abc"},
+  });
+}
+
 // Pairs of characters, GBK bytes back to back: "硷碱" is 硷 → 碱.
 std::vector<Row> PairRows(int32_t kind, const std::string& pairs) {
   std::vector<Row> rows;
