@@ -305,11 +305,17 @@ void ExpectRows(const std::vector<Row>& rows) {
   }
 }
 
+// A telling row: an input, then what each kind of the table's columns gives.
+void ExpectTellingRows(const std::vector<int32_t>& kinds, const std::vector<std::vector<std::string>>& rows) {
+  std::vector<Row> all;
+  for (const auto& row : rows)
+    for (size_t k = 0; k < kinds.size(); ++k) all.push_back({kinds[k], row[0], row[k + 1]});
+  ExpectRows(all);
+}
+
 TEST(Tables, TellingRowsOfTheGbkTables) {
   // Input, then what kinds 3, 4 and 1 give.
-  struct Telling {
-    std::string in, kind3, kind4, kind1;
-  } rows[] = {
+  const std::vector<std::vector<std::string>> rows = {
       {"国", "国", "國", "\xB0\xEA"},
       {"國", "国", "國", "\xB0\xEA"},
       {"发", "发", "發", "\xB5\x6F"},
@@ -326,13 +332,7 @@ TEST(Tables, TellingRowsOfTheGbkTables) {
       {"丂", "丂", "丂", "\xA1\x40"},
       {"\xAA\xA1", "\xAA\xA1", "\xAA\xA1", "\xA1\x40"},
   };
-  std::vector<Row> all;
-  for (const Telling& t : rows) {
-    all.push_back({TradToSimp, t.in, t.kind3});
-    all.push_back({SimpToTrad, t.in, t.kind4});
-    all.push_back({GbkToBig5, t.in, t.kind1});
-  }
-  ExpectRows(all);
+  ExpectTellingRows({TradToSimp, SimpToTrad, GbkToBig5}, rows);
 }
 
 TEST(Tables, TextsThroughTheGbkTables) {
@@ -391,9 +391,8 @@ TEST(Tables, NamedEntriesOfKindOne) {
 }
 
 TEST(Tables, TellingRowsOfTheBig5Table) {
-  struct Telling {
-    std::string in, kind2, kind5;
-  } rows[] = {
+  // BIG5 input, then what kinds 2 and 5 give.
+  const std::vector<std::vector<std::string>> rows = {
       {"\xA4\xA4", "中", "中"},
       {"\xB0\xEA", "國", "国"},
       {"\xB5\x6F", "發", "发"},
@@ -405,12 +404,7 @@ TEST(Tables, TellingRowsOfTheBig5Table) {
       {"\xA0\x41", "\xA0\x41", "烂"},
       {"\xA1\x30", "\xA1\x30", "\xA1\x30"},
   };
-  std::vector<Row> all;
-  for (const Telling& t : rows) {
-    all.push_back({Big5ToGbk, t.in, t.kind2});
-    all.push_back({Big5ToGbkSimp, t.in, t.kind5});
-  }
-  ExpectRows(all);
+  ExpectTellingRows({Big5ToGbk, Big5ToGbkSimp}, rows);
 }
 
 TEST(Tables, NamedEntriesOfTheBig5Table) {
