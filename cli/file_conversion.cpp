@@ -65,7 +65,7 @@ Outcome FileConverter::ConvertToStandardOutput(const std::string& input) {
 Outcome FileConverter::ConvertInto(const std::string& input, const std::string& output) {
   FileHandle in;
   if (!OpenInput(input, &in)) return Outcome::Failed;
-  return ReplaceTarget(input, in.fd(), output);
+  return ReplaceTarget(input, &in, output);
 }
 
 Outcome FileConverter::ConvertWhereItLies(const std::string& path) {
@@ -76,10 +76,10 @@ Outcome FileConverter::ConvertWhereItLies(const std::string& path) {
   }
   FileHandle in;
   if (!OpenInput(path, &in)) return Outcome::Failed;
-  return ReplaceTarget(path, in.fd(), path);
+  return ReplaceTarget(path, &in, path);
 }
 
-Outcome FileConverter::ReplaceTarget(const std::string& input, int in, const std::string& output) {
+Outcome FileConverter::ReplaceTarget(const std::string& input, FileHandle* in, const std::string& output) {
   const std::string target = ResolveTarget(output);
   FileInfo info = Inspect(target);
   if (info.isDirectory) {
@@ -94,7 +94,7 @@ Outcome FileConverter::ReplaceTarget(const std::string& input, int in, const std
       Report("cannot open " + output + ": " + reason);
       return Outcome::Failed;
     }
-    PumpResult result = Pump(in, out.fd(), &reason);
+    PumpResult result = Pump(in->fd(), out.fd(), &reason);
     if (result == PumpResult::Done) return Outcome::Converted;
     Report((result == PumpResult::ReadFailed ? "cannot read " + NameOf(input) : "cannot write " + output) + ": " +
            reason);
@@ -110,12 +110,14 @@ Outcome FileConverter::ReplaceTarget(const std::string& input, int in, const std
   RemoveOnInterrupt(temporary, out.fd());
   if (info.exists) CopyPermissions(target, out.fd());
   std::string failure;
-  PumpResult result = Pump(in, out.fd(), &reason);
+  PumpResult result = Pump(in->fd(), out.fd(), &reason);
+  // Windows replaces no file that is still open, and converting in place reads the target itself.
+  in->Close(nullptr);
   if (result == PumpResult::ReadFailed) failure = "cannot read " + NameOf(input) + ": " + reason;
   else if (result == PumpResult::WriteFailed) failure = "cannot write " + output + ": " + reason;
   else if (!FlushToDisk(out.fd(), &reason)) failure = "cannot write " + output + ": " + reason;
   else if (!out.Close(&reason)) failure = "cannot write " + output + ": " + reason;
-  else if (!ReplaceFile(temporary, target, &reason)) failure = "cannot replace " + output + ": " + reason;
+  else if (!MoveOver(temporary, target, &reason)) failure = "cannot replace " + output + ": " + reason;
   if (failure.empty()) {
     ClearRemoveOnInterrupt();
     return Outcome::Converted;

@@ -31,7 +31,7 @@ class FileConverter {
   bool OpenInput(const std::string& input, FileHandle* file);
   // Reads in to its end, converting block by block, and writes to out.
   PumpResult Pump(int in, int out, std::string* reason);
-  Outcome ReplaceTarget(const std::string& input, int in, const std::string& target);
+  Outcome ReplaceTarget(const std::string& input, FileHandle* in, const std::string& target);
   void Report(const std::string& message);
 
   int32_t kind_;

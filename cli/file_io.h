@@ -58,7 +58,7 @@ void CopyPermissions(const std::string& from, int fd);
 // Makes sure that what was written has reached the disk.
 bool FlushToDisk(int fd, std::string* reason);
 // Puts the file at from in the place of to in one step, replacing to if it exists.
-bool ReplaceFile(const std::string& from, const std::string& to, std::string* reason);
+bool MoveOver(const std::string& from, const std::string& to, std::string* reason);
 void RemoveFile(const std::string& path);
 // The file that writing to path should replace: a symbolic link is followed, so the link stays.
 std::string ResolveTarget(const std::string& path);

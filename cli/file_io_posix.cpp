@@ -124,7 +124,7 @@ bool FlushToDisk(int fd, std::string* reason) {
   return false;
 }
 
-bool ReplaceFile(const std::string& from, const std::string& to, std::string* reason) {
+bool MoveOver(const std::string& from, const std::string& to, std::string* reason) {
   if (rename(from.c_str(), to.c_str()) == 0) return true;
   *reason = Reason();
   return false;

@@ -128,7 +128,7 @@ bool FlushToDisk(int fd, std::string* reason) {
   return false;
 }
 
-bool ReplaceFile(const std::string& from, const std::string& to, std::string* reason) {
+bool MoveOver(const std::string& from, const std::string& to, std::string* reason) {
   if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
   *reason = SystemReason(GetLastError());
   return false;

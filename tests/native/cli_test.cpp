@@ -24,6 +24,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
+#ifdef _WIN32
+int FileNumber(std::FILE* file) { return _fileno(file); }
+#else
+int FileNumber(std::FILE* file) { return fileno(file); }
+#endif
+
 // What the converter promises: each zero-separated piece converted as a Text of its own.
 std::string ConvertPieces(const std::string& input, int32_t kind) {
   std::string out;
@@ -135,7 +141,11 @@ class ConverterRun : public ::testing::Test {
     fs::remove_all(dir_);
     fs::create_directories(dir_);
   }
-  void TearDown() override { fs::remove_all(dir_); }
+  void TearDown() override {
+    fs::remove_all(dir_);
+    fs::remove(dir_.string() + ".err");
+    fs::remove(dir_.string() + ".out");
+  }
 
   std::string Path(const std::string& name) const { return (dir_ / name).string(); }
   void Write(const std::string& name, const std::string& bytes) const {
@@ -154,12 +164,13 @@ class ConverterRun : public ::testing::Test {
 
   // Runs with standard input read from the file stdinName (if any) and standard output kept.
   int Run(std::vector<std::string> args, const std::string& stdinName = "") {
-    std::FILE* err = std::tmpfile();
-    std::FILE* out = std::tmpfile();
-    std::FILE* in = stdinName.empty() ? std::tmpfile() : std::fopen(Path(stdinName).c_str(), "rb");
+    // Kept outside the test's folder, so that they never show among its files.
+    std::FILE* err = std::fopen((dir_.string() + ".err").c_str(), "w+b");
+    std::FILE* out = std::fopen((dir_.string() + ".out").c_str(), "w+b");
+    std::FILE* in = std::fopen(stdinName.empty() ? (dir_.string() + ".out").c_str() : Path(stdinName).c_str(), "rb");
     Console console;
-    console.in = fileno(in);
-    console.out = fileno(out);
+    console.in = FileNumber(in);
+    console.out = FileNumber(out);
     console.err = err;
     console.blockSize = 5;  // small blocks, so that every test crosses block boundaries
     int code = RunConverter(args, console);
