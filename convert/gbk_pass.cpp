@@ -1,26 +1,38 @@
 // The GBK pass: every double-byte GBK pair replaced by its entry in a GBK-indexed table.
+#include <array>
 #include <cstring>
 
-#include "convert/ascii_run.h"
 #include "convert/conversion.h"
+#include "convert/span_walk.h"
 #include "convert/tables.h"
 
 namespace tessavia {
+namespace {
+
+// GbkEntry split into a row part and a column part, -1 where the byte has none, so that the pass
+// finds an entry with two small lookups and one test instead of a branch for each range.
+struct GbkParts {
+  std::array<int32_t, 256> row{};
+  std::array<int32_t, 256> column{};
+};
+
+constexpr GbkParts MakeGbkParts() {
+  GbkParts parts;
+  for (unsigned byte = 0; byte < 256; ++byte) {
+    parts.row[byte] = GbkEntry(byte, 0x40) >= 0 ? GbkEntry(byte, 0x40) : -1;
+    parts.column[byte] = GbkEntry(0x81, byte);
+  }
+  return parts;
+}
+constexpr GbkParts kGbkParts = MakeGbkParts();
+
+}  // namespace
 
 size_t GbkPassSpan(unsigned char* bytes, size_t n, const unsigned char* table) {
-  size_t i = 0;
-  for (;;) {
-    i = SkipSingleBytes(bytes, i, n);
-    if (i == n) return n;
-    // A lead byte takes the next byte as its partner, whatever it is; with none yet it waits.
-    if (i + 1 == n) return i;
-    int entry = GbkEntry(bytes[i], bytes[i + 1]);
-    if (entry >= 0) {
-      bytes[i] = table[2 * entry];
-      bytes[i + 1] = table[2 * entry + 1];
-    }
-    i += 2;
-  }
+  return WalkPairs(bytes, n, [table](unsigned char* p) {
+    int32_t row = kGbkParts.row[p[0]], column = kGbkParts.column[p[1]];
+    if ((row | column) >= 0) std::memcpy(p, table + 2 * (row + column), 2);
+  });
 }
 
 void GbkPass(char* text, const unsigned char* table) {

@@ -2,14 +2,19 @@
 #include <array>
 #include <cstring>
 
-#include "convert/ascii_run.h"
 #include "convert/conversion.h"
 #include "convert/shift_jis_index.h"
 #include "convert/shift_jis_pairs.h"
+#include "convert/span_walk.h"
 #include "convert/tables.h"
 
 namespace tessavia {
 namespace {
+
+void Put(unsigned char* p, uint16_t code) {
+  p[0] = static_cast<unsigned char>(code >> 8);
+  p[1] = static_cast<unsigned char>(code);
+}
 
 // The whole answer of kind 6 for every pair with a first byte of 0x80 or more, decided once by
 // GbkPairToShiftJis, so that the pass makes one lookup per pair instead of up to 44 comparisons
@@ -33,55 +38,56 @@ const ShiftJisAnswers& GbkToShiftJisAnswers() {
 
 size_t GbkToShiftJisSpan(unsigned char* bytes, size_t n) {
   const ShiftJisAnswers& answers = GbkToShiftJisAnswers();
-  size_t i = 0;
-  for (;;) {
-    i = SkipSingleBytes(bytes, i, n);
-    if (i == n) return n;
-    if (i + 1 == n) return i;
-    unsigned lead = bytes[i], trail = bytes[i + 1];
-    if (trail != 0) {
-      uint16_t code = answers[(lead - 0x80) << 8 | trail];
-      bytes[i] = static_cast<unsigned char>(code >> 8);
-      bytes[i + 1] = static_cast<unsigned char>(code);
-    }
-    i += 2;
-  }
+  return WalkPairs(bytes, n, [&answers](unsigned char* p) {
+    if (p[1] != 0) Put(p, answers[(p[0] - 0x80) << 8 | p[1]]);
+  });
 }
 
-// Only three lead bytes start a pair that PunctuationPairs overrides.
-uint16_t ShiftJisPairToGbk(unsigned lead, unsigned trail, int entry) {
-  if (lead == 0x81 || lead == 0x91 || lead == 0x97) {
-    uint16_t pair = static_cast<uint16_t>(lead << 8 | trail);
-    for (const ShiftJisGbkPair& row : PunctuationPairs) {
-      if (row.shiftJis == pair) return row.gbk;
+// The GBK code for every Shift-JIS pair with a first byte of 0x80 or more (PunctuationPairs first,
+// then ShiftJisToGbkTable), or 0 where no pair starts: the same one-lookup form as kind 6.
+ShiftJisAnswers BuildGbkAnswers() {
+  ShiftJisAnswers answers{};
+  for (unsigned lead = 0x80; lead <= 0xFF; ++lead) {
+    for (unsigned trail = 0; trail <= 0xFF; ++trail) {
+      int entry = ShiftJisEntry(lead, trail);
+      if (entry < 0) continue;
+      uint16_t gbk = static_cast<uint16_t>(ShiftJisToGbkTable[2 * entry] << 8 | ShiftJisToGbkTable[2 * entry + 1]);
+      for (const ShiftJisGbkPair& row : PunctuationPairs) {
+        if (row.shiftJis == (lead << 8 | trail)) {
+          gbk = row.gbk;
+          break;
+        }
+      }
+      answers[(lead - 0x80) << 8 | trail] = gbk;
     }
   }
-  return static_cast<uint16_t>(ShiftJisToGbkTable[2 * entry] << 8 | ShiftJisToGbkTable[2 * entry + 1]);
+  return answers;
+}
+
+const ShiftJisAnswers& ShiftJisToGbkAnswers() {
+  static const ShiftJisAnswers answers = BuildGbkAnswers();  // thread-safe first use
+  return answers;
+}
+
+// Converts the Shift-JIS pair at p, or, when no pair starts there, makes its first byte "?" and
+// leaves the next byte to be read afresh. Returns how many bytes it took. Written without
+// branches, as GBK or mixed input switches between the two outcomes unpredictably.
+inline size_t ConvertShiftJisAt(const ShiftJisAnswers& answers, unsigned char* p) {
+  uint16_t gbk = answers[(p[0] - 0x80) << 8 | p[1]];
+  bool pair = gbk != 0;
+  Put(p, pair ? gbk : static_cast<uint16_t>('?' << 8 | p[1]));
+  return pair ? 2 : 1;
 }
 
 size_t ShiftJisToGbkSpan(unsigned char* bytes, size_t n) {
-  size_t i = 0;
-  for (;;) {
-    i = SkipSingleBytes(bytes, i, n);
-    if (i == n) return n;
-    if (i + 1 == n) return i;
-    unsigned lead = bytes[i], trail = bytes[i + 1];
-    if (trail == 0) {  // a lead byte before a zero byte stays, as before the terminator
-      i += 2;
-      continue;
-    }
-    int entry = ShiftJisEntry(lead, trail);
-    if (entry < 0) {
-      // No Shift-JIS pair starts here: this byte alone becomes "?" and its neighbour is read afresh.
-      bytes[i] = '?';
-      i += 1;
-      continue;
-    }
-    uint16_t gbk = ShiftJisPairToGbk(lead, trail, entry);
-    bytes[i] = static_cast<unsigned char>(gbk >> 8);
-    bytes[i + 1] = static_cast<unsigned char>(gbk);
-    i += 2;
-  }
+  const ShiftJisAnswers& answers = ShiftJisToGbkAnswers();
+  // After the run only a pair can be left: a "?" there leaves the single byte after it as it is.
+  auto convertPair = [&answers](unsigned char* p, size_t at) { ConvertShiftJisAt(answers, p + at); };
+  auto convertRun = [&answers](unsigned char* p, size_t j, size_t end) {
+    while (j + 1 < end) j += ConvertShiftJisAt(answers, p + j);
+    return j;
+  };
+  return WalkRuns(bytes, n, convertRun, convertPair);
 }
 
 }  // namespace

@@ -1,0 +1,137 @@
+// How the passes walk a span: single bytes skipped a word at a time, lead bytes found by bit masks.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#ifdef _MSC_VER
+#include <intrin.h>
+#endif
+
+namespace tessavia {
+
+constexpr uint64_t kHighBits = 0x8080808080808080ull;
+
+inline uint64_t LoadWord(const unsigned char* p) {
+  uint64_t word;
+  std::memcpy(&word, p, 8);
+  return word;
+}
+
+// The position of the lowest set bit (non-zero mask).
+inline int LowestBit(uint64_t mask) {
+#ifdef _MSC_VER
+  unsigned long bit;
+  _BitScanForward64(&bit, mask);
+  return static_cast<int>(bit);
+#else
+  return __builtin_ctzll(mask);
+#endif
+}
+
+// Bit k set when byte k of the eight at p is 0x80 or more.
+inline uint64_t HighBytesOfWord(const unsigned char* p) {
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ != __ORDER_LITTLE_ENDIAN__
+  uint64_t mask = 0;
+  for (int k = 0; k < 8; ++k) mask |= static_cast<uint64_t>(p[k] >> 7) << k;
+  return mask;
+#else
+  // The eight top bits gathered into one byte by a multiplication whose partial products do not overlap.
+  return ((LoadWord(p) & kHighBits) * 0x0002040810204081ull) >> 56;
+#endif
+}
+
+// Bit k set when byte k of the n (at most 64) bytes at p is 0x80 or more.
+inline uint64_t HighBytes(const unsigned char* p, size_t n) {
+  uint64_t mask = 0;
+  size_t k = 0;
+  for (; k + 8 <= n; k += 8) mask |= HighBytesOfWord(p + k) << k;
+  for (; k < n; ++k) mask |= static_cast<uint64_t>(p[k] >> 7) << k;
+  return mask;
+}
+
+// Which high bytes start a pair, when byte 0 starts a character. Every run of high bytes starts a
+// character (the byte before it is single, or the partner of a pair), and inside a run the pairs
+// start at every second byte; so the starts are the bytes at the run start's parity. Adding each
+// even-placed run start to the mask clears exactly the runs that start at even places.
+inline uint64_t PairStarts(uint64_t high) {
+  constexpr uint64_t kEven = 0x5555555555555555ull;
+  uint64_t runStarts = high & ~(high << 1);
+  uint64_t evenRuns = high & ~((runStarts & kEven) + high);
+  return (evenRuns & kEven) | ((high ^ evenRuns) & ~kEven);
+}
+
+// Walks n bytes, in blocks of 64, calling convertPair(p) for every pair whose lead byte is at p:
+// a byte of 0x80 or more takes the next byte as its partner, whatever it is. convertPair leaves a
+// pair with a zero partner as it is (a lead byte before a zero stays, as before the terminator).
+// Returns n, or the position of a lead byte at the very end, which waits for a partner.
+template <typename ConvertPair>
+size_t WalkPairs(unsigned char* bytes, size_t n, ConvertPair convertPair) {
+  size_t base = 0;
+  bool partnerFirst = false;  // byte 0 of this block is the partner of the pair before it
+  while (base < n) {
+    size_t size = n - base < 64 ? n - base : 64;
+    uint64_t high = size == 64 ? HighBytes(bytes + base, 64) : HighBytes(bytes + base, size);
+    if (partnerFirst) high &= ~uint64_t{1};
+    uint64_t starts = PairStarts(high);
+    uint64_t last = uint64_t{1} << (size - 1);
+    partnerFirst = (starts & last) != 0;
+    if (partnerFirst && base + size == n) {
+      starts &= ~last;
+      for (; starts; starts &= starts - 1) convertPair(bytes + base + LowestBit(starts));
+      return n - 1;
+    }
+    if (starts == 0x5555555555555555ull) {
+      // 32 pairs side by side, the usual block of Chinese text: no bits to look for.
+      for (int k = 0; k < 64; k += 2) convertPair(bytes + base + k);
+    } else {
+      for (; starts; starts &= starts - 1) convertPair(bytes + base + LowestBit(starts));
+    }
+    base += size;
+  }
+  return n;
+}
+
+// The first byte of 0x80 or more at or after i, or n.
+inline size_t SkipSingleBytes(const unsigned char* bytes, size_t i, size_t n) {
+  while (n - i >= 8 && (LoadWord(bytes + i) & kHighBits) == 0) i += 8;
+  while (i < n && bytes[i] < 0x80) ++i;
+  return i;
+}
+
+// The first byte below 0x80 at or after i, or n.
+inline size_t EndOfHighRun(const unsigned char* bytes, size_t i, size_t n) {
+  while (n - i >= 8) {
+    uint64_t low = ~LoadWord(bytes + i) & kHighBits;
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ != __ORDER_LITTLE_ENDIAN__
+    if (low) break;
+#else
+    if (low) return i + static_cast<size_t>(LowestBit(low) / 8);
+#endif
+    i += 8;
+  }
+  while (i < n && bytes[i] >= 0x80) ++i;
+  return i;
+}
+
+// For a pass in which a high byte may also stand alone (Shift-JIS to GBK): walks n bytes, handing
+// each run of high bytes to convertRun(bytes, begin, end), which converts what lies wholly inside
+// and returns where it stopped: end, or end - 1 when a lead byte is left over. That byte pairs
+// with the single byte after the run through convertPair(bytes, at), unless that byte is zero or
+// the span ends there; at the end the lead byte waits and its position is returned.
+template <typename ConvertRun, typename ConvertPair>
+size_t WalkRuns(unsigned char* bytes, size_t n, ConvertRun convertRun, ConvertPair convertPair) {
+  size_t i = 0;
+  for (;;) {
+    i = SkipSingleBytes(bytes, i, n);
+    if (i == n) return n;
+    size_t end = EndOfHighRun(bytes, i, n);
+    i = convertRun(bytes, i, end);
+    if (i == end) continue;
+    if (end == n) return i;
+    if (bytes[end] != 0) convertPair(bytes, i);
+    i = end + 1;
+  }
+}
+
+}  // namespace tessavia
