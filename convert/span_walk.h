@@ -92,6 +92,17 @@ size_t WalkPairs(unsigned char* bytes, size_t n, ConvertPair convertPair) {
   return n;
 }
 
+// Overwrites the pair at p with the two bytes at entry when covered, and otherwise leaves it. Both
+// are read either way and the choice is a select, not a branch: in mixed text, pairs inside and
+// outside a table's ranges follow each other unpredictably. An uncovered pair's entry address is
+// only formed, never read: the load takes the pair itself instead.
+inline void ReplacePairIf(bool covered, unsigned char* p, const unsigned char* entry) {
+  const unsigned char* source = covered ? entry : p;
+  uint16_t pair;
+  std::memcpy(&pair, source, 2);
+  std::memcpy(p, &pair, 2);
+}
+
 // The first byte of 0x80 or more at or after i, or n.
 inline size_t SkipSingleBytes(const unsigned char* bytes, size_t i, size_t n) {
   while (n - i >= 8 && (LoadWord(bytes + i) & kHighBits) == 0) i += 8;
