@@ -31,7 +31,7 @@ size_t Big5PassSpan(unsigned char* bytes, size_t n) {
   const unsigned char* table = Big5ToGbkTable.data();
   return WalkPairs(bytes, n, [table](unsigned char* p) {
     int32_t row = kBig5Parts.row[p[0]], column = kBig5Parts.column[p[1]];
-    ReplacePairIf((row | column) >= 0, p, table + 2 * (row + column));
+    ReplacePairIf((row | column) >= 0, p, table, row + column);
   });
 }
 

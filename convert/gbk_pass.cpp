@@ -31,7 +31,7 @@ constexpr GbkParts kGbkParts = MakeGbkParts();
 size_t GbkPassSpan(unsigned char* bytes, size_t n, const unsigned char* table) {
   return WalkPairs(bytes, n, [table](unsigned char* p) {
     int32_t row = kGbkParts.row[p[0]], column = kGbkParts.column[p[1]];
-    ReplacePairIf((row | column) >= 0, p, table + 2 * (row + column));
+    ReplacePairIf((row | column) >= 0, p, table, row + column);
   });
 }
 

@@ -4,6 +4,7 @@
 
 #include "convert/conversion.h"
 #include "convert/shift_jis_index.h"
+#include "convert/shift_jis_masks.h"
 #include "convert/shift_jis_pairs.h"
 #include "convert/span_walk.h"
 #include "convert/tables.h"
@@ -69,25 +70,43 @@ const ShiftJisAnswers& ShiftJisToGbkAnswers() {
   return answers;
 }
 
-// Converts the Shift-JIS pair at p, or, when no pair starts there, makes its first byte "?" and
-// leaves the next byte to be read afresh. Returns how many bytes it took. Written without
-// branches, as GBK or mixed input switches between the two outcomes unpredictably.
-inline size_t ConvertShiftJisAt(const ShiftJisAnswers& answers, unsigned char* p) {
-  uint16_t gbk = answers[(p[0] - 0x80) << 8 | p[1]];
-  bool pair = gbk != 0;
-  Put(p, pair ? gbk : static_cast<uint16_t>('?' << 8 | p[1]));
-  return pair ? 2 : 1;
-}
-
+// Kind 7 decides per byte whether a pair starts (a lead byte before a trail byte) or the byte
+// stands alone, and each decision moves the next one; read byte by byte, that is a chain of
+// dependent lookups. The masks of a 64-byte block settle it at once: a byte "can pair" when it is
+// a lead byte and the next a trail byte; every run of such bytes starts a character (the byte
+// before cannot pair, so it is single or a partner), and inside a run pairs start at every second
+// byte, exactly like the high bytes of GBK text (PairStarts). The other high bytes become "?",
+// except one directly before a zero byte, which stays, as before the terminator.
 size_t ShiftJisToGbkSpan(unsigned char* bytes, size_t n) {
   const ShiftJisAnswers& answers = ShiftJisToGbkAnswers();
-  // After the run only a pair can be left: a "?" there leaves the single byte after it as it is.
-  auto convertPair = [&answers](unsigned char* p, size_t at) { ConvertShiftJisAt(answers, p + at); };
-  auto convertRun = [&answers](unsigned char* p, size_t j, size_t end) {
-    while (j + 1 < end) j += ConvertShiftJisAt(answers, p + j);
-    return j;
-  };
-  return WalkRuns(bytes, n, convertRun, convertPair);
+  bool partnerFirst = false;  // byte 0 of this block is the partner of the pair before it
+  for (size_t base = 0; base < n; base += 64) {
+    const size_t size = n - base < 64 ? n - base : 64;
+    unsigned char tail[64] = {};
+    if (size < 64) std::memcpy(tail, bytes + base, size);
+    ShiftJisMasks masks = ClassifyShiftJis(size < 64 ? tail : bytes + base);
+    const bool last = base + size == n;
+    const unsigned next = last ? 0 : bytes[base + 64];
+    const uint64_t followingTrail = (masks.trail >> 1) | (static_cast<uint64_t>(!last && IsShiftJisTrail(next)) << 63);
+    const uint64_t followingZero = (masks.zero >> 1) | (static_cast<uint64_t>(!last && next == 0) << 63);
+    uint64_t canPair = masks.lead & followingTrail;
+    if (partnerFirst) canPair &= ~uint64_t{1};
+    const uint64_t starts = PairStarts(canPair);
+    const uint64_t partners = (starts << 1) | static_cast<uint64_t>(partnerFirst);
+    uint64_t single = masks.high & ~starts & ~partners & ~followingZero;
+    const uint64_t lastBit = uint64_t{1} << (size - 1);
+    // A lead byte at the very end waits for its partner; it is neither a pair nor a "?" yet.
+    const bool waiting = last && (masks.high & ~partners & lastBit) != 0;
+    if (waiting) single &= ~lastBit;
+    for (uint64_t s = starts; s; s &= s - 1) {
+      unsigned char* p = bytes + base + LowestBit(s);
+      Put(p, answers[(p[0] - 0x80) << 8 | p[1]]);
+    }
+    for (; single; single &= single - 1) bytes[base + LowestBit(single)] = '?';
+    if (waiting) return n - 1;
+    partnerFirst = (starts >> 63) != 0;
+  }
+  return n;
 }
 
 }  // namespace

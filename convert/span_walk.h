@@ -1,4 +1,4 @@
-// How the passes walk a span: single bytes skipped a word at a time, lead bytes found by bit masks.
+// How the passes walk a span: 64-byte blocks whose lead bytes follow from bit masks.
 #pragma once
 
 #include <cstddef>
@@ -92,57 +92,14 @@ size_t WalkPairs(unsigned char* bytes, size_t n, ConvertPair convertPair) {
   return n;
 }
 
-// Overwrites the pair at p with the two bytes at entry when covered, and otherwise leaves it. Both
-// are read either way and the choice is a select, not a branch: in mixed text, pairs inside and
-// outside a table's ranges follow each other unpredictably. An uncovered pair's entry address is
-// only formed, never read: the load takes the pair itself instead.
-inline void ReplacePairIf(bool covered, unsigned char* p, const unsigned char* entry) {
-  const unsigned char* source = covered ? entry : p;
+// Overwrites the pair at p with the table's entry when covered, and otherwise leaves it. The choice
+// is a select, not a branch: in mixed text, pairs inside and outside a table's ranges follow each
+// other unpredictably. An uncovered pair reads itself instead of an entry.
+inline void ReplacePairIf(bool covered, unsigned char* p, const unsigned char* table, int32_t entry) {
+  const unsigned char* source = covered ? table + 2 * (covered ? entry : 0) : p;
   uint16_t pair;
   std::memcpy(&pair, source, 2);
   std::memcpy(p, &pair, 2);
-}
-
-// The first byte of 0x80 or more at or after i, or n.
-inline size_t SkipSingleBytes(const unsigned char* bytes, size_t i, size_t n) {
-  while (n - i >= 8 && (LoadWord(bytes + i) & kHighBits) == 0) i += 8;
-  while (i < n && bytes[i] < 0x80) ++i;
-  return i;
-}
-
-// The first byte below 0x80 at or after i, or n.
-inline size_t EndOfHighRun(const unsigned char* bytes, size_t i, size_t n) {
-  while (n - i >= 8) {
-    uint64_t low = ~LoadWord(bytes + i) & kHighBits;
-#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ != __ORDER_LITTLE_ENDIAN__
-    if (low) break;
-#else
-    if (low) return i + static_cast<size_t>(LowestBit(low) / 8);
-#endif
-    i += 8;
-  }
-  while (i < n && bytes[i] >= 0x80) ++i;
-  return i;
-}
-
-// For a pass in which a high byte may also stand alone (Shift-JIS to GBK): walks n bytes, handing
-// each run of high bytes to convertRun(bytes, begin, end), which converts what lies wholly inside
-// and returns where it stopped: end, or end - 1 when a lead byte is left over. That byte pairs
-// with the single byte after the run through convertPair(bytes, at), unless that byte is zero or
-// the span ends there; at the end the lead byte waits and its position is returned.
-template <typename ConvertRun, typename ConvertPair>
-size_t WalkRuns(unsigned char* bytes, size_t n, ConvertRun convertRun, ConvertPair convertPair) {
-  size_t i = 0;
-  for (;;) {
-    i = SkipSingleBytes(bytes, i, n);
-    if (i == n) return n;
-    size_t end = EndOfHighRun(bytes, i, n);
-    i = convertRun(bytes, i, end);
-    if (i == end) continue;
-    if (end == n) return i;
-    if (bytes[end] != 0) convertPair(bytes, i);
-    i = end + 1;
-  }
 }
 
 }  // namespace tessavia
