@@ -48,8 +48,8 @@ FileInfo Inspect(const std::string& path) {
   return info;
 }
 
-bool OpenForReading(const std::string& path, FileHandle* file, std::string* reason) {
-  int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+static bool OpenWith(int flags, const std::string& path, FileHandle* file, std::string* reason) {
+  int fd = open(path.c_str(), flags);
   if (fd < 0) {
     *reason = Reason();
     return false;
@@ -58,14 +58,12 @@ bool OpenForReading(const std::string& path, FileHandle* file, std::string* reas
   return true;
 }
 
+bool OpenForReading(const std::string& path, FileHandle* file, std::string* reason) {
+  return OpenWith(O_RDONLY | O_CLOEXEC, path, file, reason);
+}
+
 bool OpenForWriting(const std::string& path, FileHandle* file, std::string* reason) {
-  int fd = open(path.c_str(), O_WRONLY | O_CLOEXEC);
-  if (fd < 0) {
-    *reason = Reason();
-    return false;
-  }
-  *file = FileHandle(fd, true);
-  return true;
+  return OpenWith(O_WRONLY | O_CLOEXEC, path, file, reason);
 }
 
 long long ReadSome(int fd, void* buffer, size_t n, std::string* reason) {

@@ -59,8 +59,8 @@ FileInfo Inspect(const std::string& path) {
   return info;
 }
 
-bool OpenForReading(const std::string& path, FileHandle* file, std::string* reason) {
-  int fd = _open(path.c_str(), _O_RDONLY | _O_BINARY | _O_NOINHERIT);
+static bool OpenWith(int flags, const std::string& path, FileHandle* file, std::string* reason) {
+  int fd = _open(path.c_str(), flags);
   if (fd < 0) {
     *reason = Reason();
     return false;
@@ -69,14 +69,12 @@ bool OpenForReading(const std::string& path, FileHandle* file, std::string* reas
   return true;
 }
 
+bool OpenForReading(const std::string& path, FileHandle* file, std::string* reason) {
+  return OpenWith(_O_RDONLY | _O_BINARY | _O_NOINHERIT, path, file, reason);
+}
+
 bool OpenForWriting(const std::string& path, FileHandle* file, std::string* reason) {
-  int fd = _open(path.c_str(), _O_WRONLY | _O_BINARY | _O_NOINHERIT);
-  if (fd < 0) {
-    *reason = Reason();
-    return false;
-  }
-  *file = FileHandle(fd, true);
-  return true;
+  return OpenWith(_O_WRONLY | _O_BINARY | _O_NOINHERIT, path, file, reason);
 }
 
 long long ReadSome(int fd, void* buffer, size_t n, std::string* reason) {

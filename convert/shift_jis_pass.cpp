@@ -17,56 +17,46 @@ void Put(unsigned char* p, uint16_t code) {
   p[1] = static_cast<unsigned char>(code);
 }
 
-// The whole answer of kind 6 for every pair with a first byte of 0x80 or more, decided once by
-// GbkPairToShiftJis, so that the pass makes one lookup per pair instead of up to 44 comparisons
-// and two searches.
+// The whole answer for every pair with a first byte of 0x80 or more, decided once, so that a pass
+// makes one lookup per pair: for kind 6 by GbkPairToShiftJis instead of up to 44 comparisons and
+// two searches, for kind 7 with PunctuationPairs folded in.
 using ShiftJisAnswers = std::array<uint16_t, 128 * 256>;
 
-ShiftJisAnswers BuildShiftJisAnswers() {
+template <typename AnswerOf>
+ShiftJisAnswers BuildAnswers(AnswerOf answerOf) {
   ShiftJisAnswers answers{};
   for (unsigned lead = 0x80; lead <= 0xFF; ++lead) {
-    for (unsigned trail = 1; trail <= 0xFF; ++trail) {
-      answers[(lead - 0x80) << 8 | trail] = GbkPairToShiftJis(lead, trail);
-    }
+    for (unsigned trail = 0; trail <= 0xFF; ++trail) answers[(lead - 0x80) << 8 | trail] = answerOf(lead, trail);
   }
   return answers;
 }
 
 const ShiftJisAnswers& GbkToShiftJisAnswers() {
-  static const ShiftJisAnswers answers = BuildShiftJisAnswers();  // thread-safe first use
+  // A lead byte before a zero byte keeps its bytes, as before the terminator.
+  static const ShiftJisAnswers answers = BuildAnswers([](unsigned lead, unsigned trail) {
+    return trail == 0 ? static_cast<uint16_t>(lead << 8) : GbkPairToShiftJis(lead, trail);
+  });  // built on first use; C++ makes that thread-safe
   return answers;
 }
 
 size_t GbkToShiftJisSpan(unsigned char* bytes, size_t n) {
   const ShiftJisAnswers& answers = GbkToShiftJisAnswers();
-  return WalkPairs(bytes, n, [&answers](unsigned char* p) {
-    if (p[1] != 0) Put(p, answers[(p[0] - 0x80) << 8 | p[1]]);
-  });
+  return WalkPairs(bytes, n, [&answers](unsigned char* p) { Put(p, answers[(p[0] - 0x80) << 8 | p[1]]); });
 }
 
-// The GBK code for every Shift-JIS pair with a first byte of 0x80 or more (PunctuationPairs first,
-// then ShiftJisToGbkTable), or 0 where no pair starts: the same one-lookup form as kind 6.
-ShiftJisAnswers BuildGbkAnswers() {
-  ShiftJisAnswers answers{};
-  for (unsigned lead = 0x80; lead <= 0xFF; ++lead) {
-    for (unsigned trail = 0; trail <= 0xFF; ++trail) {
-      int entry = ShiftJisEntry(lead, trail);
-      if (entry < 0) continue;
-      uint16_t gbk = static_cast<uint16_t>(ShiftJisToGbkTable[2 * entry] << 8 | ShiftJisToGbkTable[2 * entry + 1]);
-      for (const ShiftJisGbkPair& row : PunctuationPairs) {
-        if (row.shiftJis == (lead << 8 | trail)) {
-          gbk = row.gbk;
-          break;
-        }
-      }
-      answers[(lead - 0x80) << 8 | trail] = gbk;
-    }
+// The GBK code of a Shift-JIS pair (PunctuationPairs first, then ShiftJisToGbkTable), or 0 where
+// no pair starts.
+uint16_t ShiftJisPairToGbk(unsigned lead, unsigned trail) {
+  int entry = ShiftJisEntry(lead, trail);
+  if (entry < 0) return 0;
+  for (const ShiftJisGbkPair& row : PunctuationPairs) {
+    if (row.shiftJis == (lead << 8 | trail)) return row.gbk;
   }
-  return answers;
+  return static_cast<uint16_t>(ShiftJisToGbkTable[2 * entry] << 8 | ShiftJisToGbkTable[2 * entry + 1]);
 }
 
 const ShiftJisAnswers& ShiftJisToGbkAnswers() {
-  static const ShiftJisAnswers answers = BuildGbkAnswers();  // thread-safe first use
+  static const ShiftJisAnswers answers = BuildAnswers(ShiftJisPairToGbk);  // thread-safe first use
   return answers;
 }
 

@@ -44,7 +44,9 @@ TEST(ConvertText, UnknownKindsGiveAnUnchangedCopy) {
   }
 }
 
-TEST(GbkPass, PairsAreDecidedByTheirTwoBytesAlone) {
+// How each pass pairs bytes, what it does with bytes that start no pair, and its end; a pair is
+// decided by its two bytes alone.
+TEST(Passes, PairBytesAndTreatStrayBytesAsSpecified) {
   struct Case {
     const char* name;
     std::string in;
@@ -58,21 +60,6 @@ TEST(GbkPass, PairsAreDecidedByTheirTwoBytesAlone) {
       {"81 30 passed over", "\x81\x30\xB9\xFA", SimpToTrad, "\x81\x30\x87\xF8"},
       {"B9 7F unchanged", "\xB9\x7F", SimpToTrad, "\xB9\x7F"},
       {"国 to BIG5", "\xB9\xFA", GbkToBig5, "\xB0\xEA"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    EXPECT_EQ(Hex(Convert(c.in, c.kind)), Hex(c.out));
-  }
-}
-
-// How each pass pairs bytes, what it does with bytes that start no pair, and its end.
-TEST(Passes, PairBytesAndTreatStrayBytesAsSpecified) {
-  struct Case {
-    const char* name;
-    std::string in;
-    int32_t kind;
-    std::string out;
-  } cases[] = {
       {"BIG5: 80 pairs with A4, last A4 waits", "\x80\xA4\xA4", Big5ToGbk, "\x80\xA4\xA4"},
       {"BIG5: FF pairs and stays", "\xFF\xA4\xA4", Big5ToGbk, "\xFF\xA4\xA4"},
       {"SJIS: three stray bytes", "\xB1\xB2\xB3", ShiftJisToGbk, "??\xB3"},

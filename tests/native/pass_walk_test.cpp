@@ -16,36 +16,37 @@ void PutEntry(std::string& text, size_t at, const unsigned char* table, int entr
   text[at + 1] = static_cast<char>(table[2 * entry + 1]);
 }
 
-// A lead byte takes the next byte; entryOf gives the table entry or -1 (pair unchanged).
-template <typename EntryOf>
-void PairwisePass(std::string& text, const unsigned char* table, EntryOf entryOf) {
-  for (size_t p = 0; p < text.size();) {
-    unsigned b = static_cast<unsigned char>(text[p]);
-    if (b < 0x80) {
-      ++p;
-      continue;
-    }
-    if (p + 1 == text.size()) break;
-    int entry = entryOf(b, static_cast<unsigned char>(text[p + 1]));
-    if (entry >= 0) PutEntry(text, p, table, entry);
-    p += 2;
-  }
-}
-
-// Kind 6 pair by pair: ShiftJisPass on each pair alone, which the exhaustive test of every pair covers.
-void GbkToShiftJisByPairs(std::string& text) {
+// A lead byte takes the next byte: convertPair(text, p) decides the pair at p.
+template <typename ConvertPair>
+void PairwisePass(std::string& text, ConvertPair convertPair) {
   for (size_t p = 0; p < text.size();) {
     if (static_cast<unsigned char>(text[p]) < 0x80) {
       ++p;
       continue;
     }
     if (p + 1 == text.size()) break;
-    char pair[] = {text[p], text[p + 1], 0};
-    ShiftJisPass(pair, GbkToShiftJis);
-    text[p] = pair[0];
-    text[p + 1] = pair[1];
+    convertPair(text, p);
     p += 2;
   }
+}
+
+// A table pass: entryOf gives the table entry of a pair, or -1 (pair unchanged).
+template <typename EntryOf>
+void TablePass(std::string& text, const unsigned char* table, EntryOf entryOf) {
+  PairwisePass(text, [table, entryOf](std::string& t, size_t p) {
+    int entry = entryOf(static_cast<unsigned char>(t[p]), static_cast<unsigned char>(t[p + 1]));
+    if (entry >= 0) PutEntry(t, p, table, entry);
+  });
+}
+
+// Kind 6 pair by pair: ShiftJisPass on each pair alone, which the exhaustive test of every pair covers.
+void GbkToShiftJisByPairs(std::string& text) {
+  PairwisePass(text, [](std::string& t, size_t p) {
+    char pair[] = {t[p], t[p + 1], 0};
+    ShiftJisPass(pair, GbkToShiftJis);
+    t[p] = pair[0];
+    t[p + 1] = pair[1];
+  });
 }
 
 void ShiftJisToGbkByBytes(std::string& text) {
@@ -79,13 +80,13 @@ std::string ByTheRules(std::string text, int32_t kind) {
   auto gbk = [](unsigned b, unsigned t) { return GbkEntry(b, t); };
   auto big5 = [](unsigned b, unsigned t) { return Big5Entry(b, t); };
   switch (kind) {
-    case GbkToBig5: PairwisePass(text, GbkToBig5Table.data(), gbk); break;
-    case Big5ToGbk: PairwisePass(text, Big5ToGbkTable.data(), big5); break;
-    case TradToSimp: PairwisePass(text, TradToSimpTable.data(), gbk); break;
-    case SimpToTrad: PairwisePass(text, SimpToTradTable.data(), gbk); break;
+    case GbkToBig5: TablePass(text, GbkToBig5Table.data(), gbk); break;
+    case Big5ToGbk: TablePass(text, Big5ToGbkTable.data(), big5); break;
+    case TradToSimp: TablePass(text, TradToSimpTable.data(), gbk); break;
+    case SimpToTrad: TablePass(text, SimpToTradTable.data(), gbk); break;
     case Big5ToGbkSimp:
-      PairwisePass(text, Big5ToGbkTable.data(), big5);
-      PairwisePass(text, TradToSimpTable.data(), gbk);
+      TablePass(text, Big5ToGbkTable.data(), big5);
+      TablePass(text, TradToSimpTable.data(), gbk);
       break;
     case GbkToShiftJis: GbkToShiftJisByPairs(text); break;
     case ShiftJisToGbk: ShiftJisToGbkByBytes(text); break;
