@@ -57,7 +57,8 @@ Options ParseOptions(const std::vector<std::string>& args) {
     } else if (TakeValue(args, &i, "--output", "-o", &value, &error)) {
       if (!error.empty()) break;
       if (value.empty()) error = "-o needs a file name";
-      options.output = value;
+      // "-o -" is standard output, as "-" is standard input.
+      options.output = value == "-" ? "" : value;
       outputGiven = true;
     } else {
       error = "unknown option " + arg;

@@ -10,7 +10,7 @@ namespace tessavia::cli {
 struct Options {
   enum class Action { Convert, Help, Version, ListKinds } action = Action::Convert;
   int32_t kind = 3;             // t2s
-  std::string output;           // -o OUT; empty for standard output
+  std::string output;           // -o OUT; empty for standard output (also "-o -")
   bool inPlace = false;         // --in-place
   std::vector<std::string> inputs;  // "-" is standard input; empty means standard input alone
   std::string usageError;       // set when the command line is not understood

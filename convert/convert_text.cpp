@@ -1,8 +1,11 @@
 // ConvertText and the dispatch of the seven kinds to their passes.
+#include <cstdint>
+#include <cstdio>
 #include <cstring>
 
 #include "convert/conversion.h"
 #include "convert/tables.h"
+#include "runtime/fatal_error.h"
 
 namespace tessavia {
 namespace {
@@ -17,6 +20,13 @@ void ConvertSpan(unsigned char* bytes, size_t n, int32_t kind) {
 Text ConvertText(const char* source, int32_t kind) {
   if (!source || !*source) return nullptr;
   size_t n = std::strlen(source);
+  // Allocate takes a 32-bit size: a longer text is refused as an allocation the heap cannot
+  // give, rather than cut to a size that wraps around and is then overrun.
+  if (n >= static_cast<size_t>(INT32_MAX)) {
+    char message[80];
+    std::snprintf(message, sizeof message, "分配 %llu 字节内存失败!", static_cast<unsigned long long>(n) + 1);
+    ReportFatalError(0, message);
+  }
   char* copy = static_cast<char*>(Allocate(static_cast<int32_t>(n + 1)));
   std::memcpy(copy, source, n + 1);
   ConvertSpan(reinterpret_cast<unsigned char*>(copy), n, kind);

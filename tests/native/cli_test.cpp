@@ -108,6 +108,7 @@ TEST(Options, ReadsTheCommandLine) {
       {{"--kind", "-3"}, -3, false, "", 0, false},
       {{"--kind", "99", "-o", "out.txt", "in.txt"}, 99, false, "out.txt", 1, false},
       {{"--in-place", "a", "b", "c"}, 3, true, "", 3, false},
+      {{"-o", "-", "a"}, 3, false, "", 1, false},
       {{"--", "-o"}, 3, false, "", 1, false},
       {{"--kind", "t2x"}, 3, false, "", 0, true},
       {{"--kind", "99999999999"}, 3, false, "", 0, true},
