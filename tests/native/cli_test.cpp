@@ -174,6 +174,7 @@ class ConverterRun : public ::testing::Test {
     console.out = FileNumber(out);
     console.err = err;
     console.blockSize = 5;  // small blocks, so that every test crosses block boundaries
+    console.errIsTerminal = errIsTerminal_;
     int code = RunConverter(args, console);
     messages_ = Slurp(err);
     output_ = Slurp(out);
@@ -192,6 +193,7 @@ class ConverterRun : public ::testing::Test {
   }
 
   fs::path dir_;
+  bool errIsTerminal_ = false;
   std::string messages_, output_;
 };
 
@@ -244,7 +246,29 @@ TEST_F(ConverterRun, AnOutOfRangeKindCopiesWithAWarning) {
   EXPECT_NE(messages_.find("kind 8 converts nothing"), std::string::npos);
 }
 
+TEST_F(ConverterRun, AManyFileBatchOnATerminalShowsAProgressLineAndClearsIt) {
+  std::vector<std::string> args = {"--in-place"};
+  for (int i = 0; i < 16; ++i) {
+    Write("f" + std::to_string(i), "國");
+    args.push_back(Path("f" + std::to_string(i)));
+  }
+  errIsTerminal_ = true;
+  EXPECT_EQ(Run(args), kExitOk);
+  EXPECT_EQ(messages_.rfind("\rtessavia-convert: file 1 of 16", 0), 0u) << messages_;
+  EXPECT_EQ(messages_.back(), '\r');
+  EXPECT_EQ(messages_.find_first_not_of(" \r", messages_.rfind(')') + 1), std::string::npos) << messages_;
+  EXPECT_EQ(Read("f15"), "国");
+}
+
 #ifndef _WIN32
+TEST_F(ConverterRun, InPlaceThroughASymbolicLinkKeepsTheLink) {
+  Write("real.txt", "國");
+  fs::create_symlink(Path("real.txt"), dir_ / "link.txt");
+  EXPECT_EQ(Run({"--in-place", Path("link.txt")}), kExitOk) << messages_;
+  EXPECT_TRUE(fs::is_symlink(dir_ / "link.txt"));
+  EXPECT_EQ(Read("real.txt"), "国");
+}
+
 // A file-size limit makes the write fail halfway, as a full disk would.
 TEST_F(ConverterRun, AFailedWriteLeavesTheTargetAsItWasAndNoNewFile) {
   const std::string original(64 * 1024, '\xB0');
