@@ -7,6 +7,9 @@
 
 namespace tessavia::cli {
 
+// Closes a descriptor; false with the system's reason (if reason is given) when that fails.
+bool CloseDescriptor(int fd, std::string* reason);
+
 // An open file descriptor that closes itself unless it is one of the standard streams.
 class FileHandle {
  public:
@@ -29,7 +32,11 @@ class FileHandle {
   int fd() const { return fd_; }
   bool IsOpen() const { return fd_ >= 0; }
   // Closes an owned descriptor; false with the reason when closing reports an error.
-  bool Close(std::string* reason);
+  bool Close(std::string* reason) {
+    int fd = fd_;
+    fd_ = -1;
+    return fd < 0 || !owned_ || CloseDescriptor(fd, reason);
+  }
 
  private:
   int fd_ = -1;

@@ -38,11 +38,7 @@ extern "C" void RemoveAndEnd(int) {
 
 }  // namespace
 
-bool FileHandle::Close(std::string* reason) {
-  if (fd_ < 0) return true;
-  int fd = fd_;
-  fd_ = -1;
-  if (!owned_) return true;
+bool CloseDescriptor(int fd, std::string* reason) {
   if (_close(fd) == 0) return true;
   if (reason) *reason = Reason();
   return false;
