@@ -1,15 +1,19 @@
-// tessavia-convert: converts files or standard input by one conversion kind (first cut: stdin to stdout, kind 3).
-#include <cstdio>
+// tessavia-convert: converts files or standard input by one conversion kind; see --help.
+#include <csignal>
 #include <string>
+#include <vector>
 
-#include "convert/conversion.h"
+#include "cli/file_io.h"
+#include "cli/run.h"
 
-int main() {
-  std::string data;
-  char buffer[65536];
-  size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, stdin)) > 0) data.append(buffer, n);
-  tessavia::ConvertInPlace(data.data(), tessavia::TradToSimp);
-  std::fwrite(data.data(), 1, data.size(), stdout);
-  return 0;
+int main(int argc, char** argv) {
+  using namespace tessavia::cli;
+#ifdef SIGXFSZ
+  // Past a file-size limit, write fails with a reason that can be reported, instead of ending the process.
+  std::signal(SIGXFSZ, SIG_IGN);
+#endif
+  UseBinaryStandardStreams();
+  Console console;
+  console.errIsTerminal = IsTerminal(2);
+  return RunConverter(std::vector<std::string>(argv + 1, argv + argc), console);
 }

@@ -1,27 +1,21 @@
 // The BIG5 pass: every BIG5 pair replaced by its GBK entry in Big5ToGbkTable.
+#include <cstring>
+
 #include "convert/conversion.h"
+#include "convert/table_pass.h"
 #include "convert/tables.h"
 
 namespace tessavia {
+namespace {
 
-void Big5Pass(char* text) {
-  auto* p = reinterpret_cast<unsigned char*>(text);
-  for (;;) {
-    unsigned b = p[0];
-    if (b == 0) return;
-    if (b < 0x80) {
-      ++p;
-      continue;
-    }
-    unsigned t = p[1];
-    if (t == 0) return;
-    int entry = Big5Entry(b, t);
-    if (entry >= 0) {
-      p[0] = Big5ToGbkTable[2 * entry];
-      p[1] = Big5ToGbkTable[2 * entry + 1];
-    }
-    p += 2;
-  }
+constexpr EntryParts kBig5Parts = SplitEntries(Big5Entry, 0xA0, 0x40);
+
+}  // namespace
+
+size_t Big5PassSpan(unsigned char* bytes, size_t n) {
+  return TablePassSpan(bytes, n, kBig5Parts, Big5ToGbkTable.data());
 }
+
+void Big5Pass(char* text) { Big5PassSpan(reinterpret_cast<unsigned char*>(text), std::strlen(text)); }
 
 }  // namespace tessavia

@@ -1,6 +1,7 @@
 // The conversion command: a GBK (or BIG5, Shift-JIS) text converted pair by pair through fixed tables.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "runtime/text_values.h"
@@ -29,5 +30,20 @@ bool ConvertInPlace(char* text, int32_t kind);
 void GbkPass(char* text, const unsigned char* table);
 void Big5Pass(char* text);
 void ShiftJisPass(char* text, int32_t kind);
+
+// The same passes over n bytes that may hold zero bytes: a zero byte is a character of its own and,
+// like the terminator, leaves a lead byte directly before it unchanged. Each returns how many bytes
+// are settled: n, or n - 1 when the last byte is a lead byte still waiting for its partner (which
+// stays unchanged if nothing follows). A streaming caller converts that byte again in front of
+// the next block, so that blocks give what one call over the whole input gives.
+size_t GbkPassSpan(unsigned char* bytes, size_t n, const unsigned char* table);
+size_t Big5PassSpan(unsigned char* bytes, size_t n);
+size_t ShiftJisPassSpan(unsigned char* bytes, size_t n, int32_t kind);
+
+// The passes of a kind, in their order: none for an unknown kind, two for kind 5 (the second pass
+// pairs the first one's output afresh), one otherwise.
+int PassCount(int32_t kind);
+// Runs pass number `pass` (0-based) of kind over a span; returns its settled count as above.
+size_t RunPass(int32_t kind, int pass, unsigned char* bytes, size_t n);
 
 }  // namespace tessavia

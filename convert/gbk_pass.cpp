@@ -1,28 +1,23 @@
 // The GBK pass: every double-byte GBK pair replaced by its entry in a GBK-indexed table.
+#include <cstring>
+
 #include "convert/conversion.h"
+#include "convert/table_pass.h"
 #include "convert/tables.h"
 
 namespace tessavia {
+namespace {
+
+constexpr EntryParts kGbkParts = SplitEntries(GbkEntry, 0x81, 0x40);
+
+}  // namespace
+
+size_t GbkPassSpan(unsigned char* bytes, size_t n, const unsigned char* table) {
+  return TablePassSpan(bytes, n, kGbkParts, table);
+}
 
 void GbkPass(char* text, const unsigned char* table) {
-  auto* p = reinterpret_cast<unsigned char*>(text);
-  for (;;) {
-    unsigned b = p[0];
-    if (b == 0) return;
-    if (b < 0x80) {
-      ++p;
-      continue;
-    }
-    // A lead byte takes the next byte as its partner, whatever it is; before the terminator it stays.
-    unsigned t = p[1];
-    if (t == 0) return;
-    int entry = GbkEntry(b, t);
-    if (entry >= 0) {
-      p[0] = table[2 * entry];
-      p[1] = table[2 * entry + 1];
-    }
-    p += 2;
-  }
+  GbkPassSpan(reinterpret_cast<unsigned char*>(text), std::strlen(text), table);
 }
 
 }  // namespace tessavia

@@ -2,7 +2,7 @@
 # Installs what a fresh Debian 12 machine lacks to build, run and test Tessavia (run as root).
 set -euo pipefail
 packages=(
-  cmake ninja-build g++ clang libclang-rt-14-dev googletest libbenchmark-dev python3
+  cmake ninja-build g++ clang libclang-rt-14-dev googletest libbenchmark-dev python3 time
   g++-mingw-w64-x86-64 wine wine64 xvfb xauth xdotool xclip imagemagick fonts-wqy-zenhei fonts-wine locales
 )
 missing=()
