@@ -5,19 +5,12 @@
 namespace tessavia {
 namespace {
 
-class Button final : public Component {
+class Button final : public CaptionedComponent {
  public:
   Button(MainWindow& owner, const ComponentEntry& entry, const ButtonSettings& s)
-      : Component(owner, entry), caption_(s.caption) {}
+      : CaptionedComponent(owner, entry, s.caption) {}
 
   bool CanHoldFocus() const override { return true; }
-  PropertyType OwnType(int32_t) const override { return PropertyType::Text; }
-  PropertyValue GetOwn(int32_t own) override { return own == 0 ? PropertyValue{0, caption_} : PropertyValue{}; }
-  void SetOwn(int32_t own, const PropertyValue& v) override {
-    if (own != 0) return;
-    caption_ = v.text;
-    SetWindowTextW(Handle(), GbkToWide(caption_).c_str());
-  }
   void OnCommand(WORD code) override {
     if (code == BN_CLICKED) Raise(kFirstEvent);
   }
@@ -25,11 +18,8 @@ class Button final : public Component {
  protected:
   HWND CreatePlatformWindow() override {
     // A normal push button, never the default one, caption centred both ways.
-    return MakeChild(L"BUTTON", GbkToWide(caption_), BS_PUSHBUTTON | BS_CENTER | BS_VCENTER, 0);
+    return MakeChild(L"BUTTON", GbkToWide(Caption()), BS_PUSHBUTTON | BS_CENTER | BS_VCENTER, 0);
   }
-
- private:
-  std::string caption_;
 };
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "runtime/component_kinds.h"
 #include "runtime/gbk_wide.h"
 #include "runtime/main_window.h"
 #include "runtime/runtime_state.h"
@@ -59,6 +60,13 @@ void Component::Recreate() {
   if (visible_ && CanBeShown()) ShowWindow(fresh, SW_SHOWNA);
   if (old) DestroyWindow(old);
   if (hadFocus) SetFocus(fresh);
+}
+
+void CaptionedComponent::SetOwn(int32_t own, const PropertyValue& value) {
+  if (own != 0) return;
+  caption_ = value.text;
+  SetWindowTextW(Handle(), GbkToWide(caption_).c_str());
+  OnCaptionChanged();
 }
 
 void Component::Raise(int32_t event) { owner_.Raise(Id(), event); }

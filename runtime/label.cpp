@@ -6,23 +6,16 @@
 namespace tessavia {
 namespace {
 
-class Label final : public Component {
+class Label final : public CaptionedComponent {
  public:
   Label(MainWindow& owner, const ComponentEntry& entry, const LabelSettings& s)
-      : Component(owner, entry), settings_(s), caption_(s.caption) {}
-
-  PropertyType OwnType(int32_t) const override { return PropertyType::Text; }
-  PropertyValue GetOwn(int32_t own) override { return own == 0 ? PropertyValue{0, caption_} : PropertyValue{}; }
-  void SetOwn(int32_t own, const PropertyValue& v) override {
-    if (own != 0) return;
-    caption_ = v.text;
-    SetWindowTextW(Handle(), GbkToWide(caption_).c_str());
-    // Repainted even when the text is the same; the paint fills the background itself.
-    InvalidateRect(Handle(), nullptr, FALSE);
-  }
+      : CaptionedComponent(owner, entry, s.caption), settings_(s) {}
 
  protected:
-  HWND CreatePlatformWindow() override { return MakeChild(OwnClassName(), GbkToWide(caption_), 0, 0); }
+  // Repainted even when the text is the same; the paint fills the background itself.
+  void OnCaptionChanged() override { InvalidateRect(Handle(), nullptr, FALSE); }
+
+  HWND CreatePlatformWindow() override { return MakeChild(OwnClassName(), GbkToWide(Caption()), 0, 0); }
 
   bool HandleOwnMessage(UINT message, WPARAM, LPARAM, LRESULT& result) override {
     if (message == WM_ERASEBKGND) {
@@ -42,7 +35,7 @@ class Label final : public Component {
     UINT format = DT_NOPREFIX;
     format |= settings_.align == TextAlign::Center ? DT_CENTER : settings_.align == TextAlign::Right ? DT_RIGHT : DT_LEFT;
     format |= settings_.wrap ? DT_WORDBREAK : DT_SINGLELINE | DT_VCENTER;
-    std::wstring text = GbkToWide(caption_);
+    std::wstring text = GbkToWide(Caption());
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area, format);
     SelectObject(dc, oldFont);
     EndPaint(Handle(), &ps);
@@ -52,7 +45,6 @@ class Label final : public Component {
 
  private:
   const LabelSettings& settings_;
-  std::string caption_;
 };
 
 }  // namespace

@@ -173,17 +173,18 @@ class RichEdit final : public Component {
 
   // Replacing existing text costs quadratic time in some rich edit controls (Wine's among them),
   // while streaming into an empty control is linear; so a control that holds text is built anew
-  // empty first, in the same place with the same settings, z-order and focus. The modified flag is
-  // the content write's to leave alone, so it is carried over.
+  // empty first, in the same place with the same settings, z-order and focus, and the old one is
+  // gone before the text streams in (with both alive, streaming was several times slower and
+  // erratic under Wine). The modified flag is the content write's to leave alone, so it is kept.
   void WriteContent(const std::string& text) {
-    content_ = text;
-    if (GetWindowTextLengthW(Handle()) == 0) {
-      StreamIn(Handle(), content_);
-      return;
+    if (GetWindowTextLengthW(Handle()) != 0) {
+      LRESULT modified = SendMessageW(Handle(), EM_GETMODIFY, 0, 0);
+      content_.clear();
+      Recreate();
+      SendMessageW(Handle(), EM_SETMODIFY, modified ? TRUE : FALSE, 0);
     }
-    LRESULT modified = SendMessageW(Handle(), EM_GETMODIFY, 0, 0);
-    Recreate();
-    SendMessageW(Handle(), EM_SETMODIFY, modified ? TRUE : FALSE, 0);
+    content_ = text;
+    StreamIn(Handle(), content_);
   }
 
   RichEditSettings settings_;  // a copy: the creation-time settings can change
