@@ -10,9 +10,26 @@
 namespace tessavia {
 namespace {
 
-// Every pass of the kind over the whole span; a lone lead byte at the end simply stays.
-void ConvertSpan(unsigned char* bytes, size_t n, int32_t kind) {
-  for (int pass = 0; pass < PassCount(kind); ++pass) RunPass(kind, pass, bytes, n);
+// Copies n bytes from source to target (the same place for a conversion in place) and runs every
+// pass of the kind over them, a block at a time: each block is converted while it is still in the
+// cache from being copied, and the second pass of kind 5 reads what the first has just written.
+// Each pass goes as far as the pass before it has settled and takes up a lead byte held back at the
+// end of one block in front of the next, so the result is that of each pass over the whole span; at
+// the end a lone lead byte simply stays.
+void CopyAndConvert(const unsigned char* source, unsigned char* target, size_t n, int32_t kind) {
+  const int passes = PassCount(kind);
+  size_t from[2] = {0, 0};  // where each pass goes on
+  for (size_t copied = 0; copied < n;) {
+    size_t end = n - copied > kConvertBlock ? copied + kConvertBlock : n;
+    if (source != target) std::memcpy(target + copied, source + copied, end - copied);
+    copied = end;
+    size_t ready = end;  // what the pass before has settled
+    for (int pass = 0; pass < passes; ++pass) {
+      size_t settled = from[pass] + RunPass(kind, pass, target + from[pass], ready - from[pass]);
+      from[pass] = settled;
+      if (end < n) ready = settled;
+    }
+  }
 }
 
 }  // namespace
@@ -28,15 +45,16 @@ Text ConvertText(const char* source, int32_t kind) {
     ReportFatalError(0, message);
   }
   char* copy = static_cast<char*>(Allocate(static_cast<int32_t>(n + 1)));
-  std::memcpy(copy, source, n + 1);
-  ConvertSpan(reinterpret_cast<unsigned char*>(copy), n, kind);
+  CopyAndConvert(reinterpret_cast<const unsigned char*>(source), reinterpret_cast<unsigned char*>(copy), n, kind);
+  copy[n] = '\0';
   return copy;
 }
 
 bool ConvertInPlace(char* text, int32_t kind) {
   if (kind < GbkToBig5 || kind > ShiftJisToGbk) return false;
   if (!text) return true;
-  ConvertSpan(reinterpret_cast<unsigned char*>(text), std::strlen(text), kind);
+  auto* bytes = reinterpret_cast<unsigned char*>(text);
+  CopyAndConvert(bytes, bytes, std::strlen(text), kind);
   return true;
 }
 
@@ -48,16 +66,16 @@ int PassCount(int32_t kind) {
 size_t RunPass(int32_t kind, int pass, unsigned char* bytes, size_t n) {
   switch (kind) {
     case GbkToBig5:
-      return GbkPassSpan(bytes, n, GbkToBig5Table.data());
+      return GbkPassSpan(bytes, n, GbkToBig5Pairs);
     case Big5ToGbk:
       return Big5PassSpan(bytes, n);
     case TradToSimp:
-      return GbkPassSpan(bytes, n, TradToSimpTable.data());
+      return GbkPassSpan(bytes, n, TradToSimpPairs);
     case SimpToTrad:
-      return GbkPassSpan(bytes, n, SimpToTradTable.data());
+      return GbkPassSpan(bytes, n, SimpToTradPairs);
     case Big5ToGbkSimp:
       // BIG5 to GBK first, then the Simplified forms over the GBK that came out.
-      return pass == 0 ? Big5PassSpan(bytes, n) : GbkPassSpan(bytes, n, TradToSimpTable.data());
+      return pass == 0 ? Big5PassSpan(bytes, n) : GbkPassSpan(bytes, n, TradToSimpPairs);
     case GbkToShiftJis:
     case ShiftJisToGbk:
       return ShiftJisPassSpan(bytes, n, kind);

@@ -1,6 +1,8 @@
 // Turns the table sources in convert/tables/ into the compiled constant tables, at compile time.
 #include "convert/tables.h"
 
+#include "convert/pair_tables.h"
+
 #include <array>
 #include <cstdint>
 
@@ -74,6 +76,25 @@ constexpr auto kBig5ToGbkBuilt = Build<kBig5TableBytes>(kBig5ToGbk, Fill::OwnCod
 constexpr auto kShiftJisToGbkBuilt =
     Build<kShiftJisTableBytes>(kShiftJisToGbk, Fill::Constant, 0xA1A1, ShiftJisAt, NoCode);
 
+// The pair table of a built table: for each entry, its own code's pair XOR the entry. All other
+// pairs stay zero, which costs the compiler nothing, where filling 65,536 values one by one would
+// cost it seconds.
+template <size_t Bytes, typename CodeOf>
+constexpr PairTable PairsOf(const std::array<unsigned char, Bytes>& table, CodeOf codeOf) {
+  PairTable pairs{};
+  for (size_t entry = 0; entry < Bytes / 2; ++entry) {
+    uint16_t code = codeOf(static_cast<int>(entry));
+    uint16_t own = PairValue(code >> 8, code & 0xFF);
+    pairs.change[own] = static_cast<uint16_t>(own ^ PairValue(table[2 * entry], table[2 * entry + 1]));
+  }
+  return pairs;
+}
+
+constexpr PairTable kTradToSimpPairs = PairsOf(kTradToSimpBuilt, GbkCodeOf);
+constexpr PairTable kSimpToTradPairs = PairsOf(kSimpToTradBuilt, GbkCodeOf);
+constexpr PairTable kGbkToBig5Pairs = PairsOf(kGbkToBig5Built, GbkCodeOf);
+constexpr PairTable kBig5ToGbkPairs = PairsOf(kBig5ToGbkBuilt, Big5CodeOf);
+
 }  // namespace
 
 const std::array<unsigned char, kGbkTableBytes>& TradToSimpTable = kTradToSimpBuilt;
@@ -81,5 +102,10 @@ const std::array<unsigned char, kGbkTableBytes>& SimpToTradTable = kSimpToTradBu
 const std::array<unsigned char, kGbkTableBytes>& GbkToBig5Table = kGbkToBig5Built;
 const std::array<unsigned char, kBig5TableBytes>& Big5ToGbkTable = kBig5ToGbkBuilt;
 const std::array<unsigned char, kShiftJisTableBytes>& ShiftJisToGbkTable = kShiftJisToGbkBuilt;
+
+const PairTable& TradToSimpPairs = kTradToSimpPairs;
+const PairTable& SimpToTradPairs = kSimpToTradPairs;
+const PairTable& GbkToBig5Pairs = kGbkToBig5Pairs;
+const PairTable& Big5ToGbkPairs = kBig5ToGbkPairs;
 
 }  // namespace tessavia
