@@ -44,10 +44,11 @@ size_t ShiftJisPassSpan(unsigned char* bytes, size_t n, int32_t kind);
 
 // ConvertText and ConvertInPlace run the passes over blocks of this many bytes, so that each block
 // is converted while it is in the cache; the result is that of each pass over the whole text.
-constexpr size_t kConvertBlock = size_t{64} << 10;
+constexpr size_t kConvertBlock = size_t{16} << 10;
 
-// The passes of a kind, in their order: none for an unknown kind, two for kind 5 (the second pass
-// pairs the first one's output afresh), one otherwise.
+// The passes of a kind: none for an unknown kind, one otherwise. Kind 5's BIG5 pass and GBK pass
+// go through one composed table, which gives the same result (tables.cpp says why); ConvertText
+// relies on one pass, the streaming converter runs the passes as a list.
 int PassCount(int32_t kind);
 // Runs pass number `pass` (0-based) of kind over a span; returns its settled count as above.
 size_t RunPass(int32_t kind, int pass, unsigned char* bytes, size_t n);

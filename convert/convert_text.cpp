@@ -4,31 +4,26 @@
 #include <cstring>
 
 #include "convert/conversion.h"
+#include "convert/table_pass.h"
 #include "convert/tables.h"
 #include "runtime/fatal_error.h"
 
 namespace tessavia {
 namespace {
 
-// Copies n bytes from source to target (the same place for a conversion in place) and runs every
-// pass of the kind over them, a block at a time: each block is converted while it is still in the
-// cache from being copied, and the second pass of kind 5 reads what the first has just written.
-// Each pass goes as far as the pass before it has settled and takes up a lead byte held back at the
-// end of one block in front of the next, so the result is that of each pass over the whole span; at
-// the end a lone lead byte simply stays.
+// Copies n bytes from source to target (the same place for a conversion in place) and runs the
+// kind's pass over them, a block at a time, so that each block is converted while it is still in
+// the cache from being copied. A lead byte that ends a block is held back and taken up in front of
+// the next one, so the result is that of one pass over the whole span; at the end it simply stays.
+// Every kind is one pass (PassCount).
 void CopyAndConvert(const unsigned char* source, unsigned char* target, size_t n, int32_t kind) {
-  const int passes = PassCount(kind);
-  size_t from[2] = {0, 0};  // where each pass goes on
+  const bool converts = PassCount(kind) > 0;
+  size_t from = 0;  // where the pass goes on
   for (size_t copied = 0; copied < n;) {
     size_t end = n - copied > kConvertBlock ? copied + kConvertBlock : n;
     if (source != target) std::memcpy(target + copied, source + copied, end - copied);
     copied = end;
-    size_t ready = end;  // what the pass before has settled
-    for (int pass = 0; pass < passes; ++pass) {
-      size_t settled = from[pass] + RunPass(kind, pass, target + from[pass], ready - from[pass]);
-      from[pass] = settled;
-      if (end < n) ready = settled;
-    }
+    if (converts) from += RunPass(kind, 0, target + from, end - from);
   }
 }
 
@@ -60,10 +55,10 @@ bool ConvertInPlace(char* text, int32_t kind) {
 
 int PassCount(int32_t kind) {
   if (kind < GbkToBig5 || kind > ShiftJisToGbk) return 0;
-  return kind == Big5ToGbkSimp ? 2 : 1;
+  return 1;
 }
 
-size_t RunPass(int32_t kind, int pass, unsigned char* bytes, size_t n) {
+size_t RunPass(int32_t kind, [[maybe_unused]] int pass, unsigned char* bytes, size_t n) {
   switch (kind) {
     case GbkToBig5:
       return GbkPassSpan(bytes, n, GbkToBig5Pairs);
@@ -74,8 +69,8 @@ size_t RunPass(int32_t kind, int pass, unsigned char* bytes, size_t n) {
     case SimpToTrad:
       return GbkPassSpan(bytes, n, SimpToTradPairs);
     case Big5ToGbkSimp:
-      // BIG5 to GBK first, then the Simplified forms over the GBK that came out.
-      return pass == 0 ? Big5PassSpan(bytes, n) : GbkPassSpan(bytes, n, TradToSimpPairs);
+      // The BIG5 pass and then the GBK pass with TradToSimpTable, through one table.
+      return TablePassSpan(bytes, n, Big5ToGbkSimpPairs);
     case GbkToShiftJis:
     case ShiftJisToGbk:
       return ShiftJisPassSpan(bytes, n, kind);
