@@ -85,8 +85,13 @@ size_t ShiftJisToGbkSpan(unsigned char* bytes, size_t n) {
     // A lead byte at the very end waits for its partner; it is neither a pair nor a "?" yet.
     const bool waiting = last && (masks.high & ~partners & lastBit) != 0;
     if (waiting) single &= ~lastBit;
+    // The "?" first: a pair replaced before would be overwritten by the blend's stale copy.
+    if (size == 64) {
+      MarkSingles(bytes + base, single);
+    } else {
+      for (; single; single &= single - 1) bytes[base + LowestBit(single)] = '?';
+    }
     for (uint64_t s = starts; s; s &= s - 1) ReplacePair(bytes + base + LowestBit(s), answers);
-    for (; single; single &= single - 1) bytes[base + LowestBit(single)] = '?';
     if (waiting) return n - 1;
     partnerFirst = (starts >> 63) != 0;
   }
