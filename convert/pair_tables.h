@@ -1,4 +1,4 @@
-// Pair tables: a table's answer for every two bytes, indexed by the two bytes as one 16-bit load.
+// Pair tables: what a table does to any two bytes, indexed by the two bytes read as one 16-bit value.
 #pragma once
 
 #include <cstdint>
@@ -17,8 +17,6 @@ constexpr bool kLittleEndian = true;
 constexpr uint16_t PairValue(unsigned first, unsigned second) {
   return static_cast<uint16_t>(kLittleEndian ? (second << 8 | first) : (first << 8 | second));
 }
-constexpr unsigned FirstOf(uint16_t pair) { return kLittleEndian ? pair & 0xFFu : pair >> 8; }
-constexpr unsigned SecondOf(uint16_t pair) { return kLittleEndian ? pair >> 8 : pair & 0xFFu; }
 
 // For every two bytes as they lie in memory, read as one 16-bit value, what turns them into the
 // two bytes that replace them: the value XOR its replacement, zero for the pairs that stay (every
