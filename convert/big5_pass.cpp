@@ -3,18 +3,10 @@
 
 #include "convert/conversion.h"
 #include "convert/table_pass.h"
-#include "convert/tables.h"
 
 namespace tessavia {
-namespace {
 
-constexpr EntryParts kBig5Parts = SplitEntries(Big5Entry, 0xA0, 0x40);
-
-}  // namespace
-
-size_t Big5PassSpan(unsigned char* bytes, size_t n) {
-  return TablePassSpan(bytes, n, kBig5Parts, Big5ToGbkTable.data());
-}
+size_t Big5PassSpan(unsigned char* bytes, size_t n) { return TablePassSpan(bytes, n, Big5ToGbkPairs); }
 
 void Big5Pass(char* text) { Big5PassSpan(reinterpret_cast<unsigned char*>(text), std::strlen(text)); }
 

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "convert/pair_tables.h"
 #include "runtime/text_values.h"
 
 namespace tessavia {
@@ -27,7 +28,8 @@ Text ConvertText(const char* source, int32_t kind);
 bool ConvertInPlace(char* text, int32_t kind);
 
 // The passes. Each walks to the terminator; a lead byte takes the next byte as its partner.
-void GbkPass(char* text, const unsigned char* table);
+// GbkPass takes the pair table of a GBK-indexed table (TradToSimpPairs for TradToSimpTable ...).
+void GbkPass(char* text, const PairTable& table);
 void Big5Pass(char* text);
 void ShiftJisPass(char* text, int32_t kind);
 
@@ -36,12 +38,17 @@ void ShiftJisPass(char* text, int32_t kind);
 // are settled: n, or n - 1 when the last byte is a lead byte still waiting for its partner (which
 // stays unchanged if nothing follows). A streaming caller converts that byte again in front of
 // the next block, so that blocks give what one call over the whole input gives.
-size_t GbkPassSpan(unsigned char* bytes, size_t n, const unsigned char* table);
+size_t GbkPassSpan(unsigned char* bytes, size_t n, const PairTable& table);
 size_t Big5PassSpan(unsigned char* bytes, size_t n);
 size_t ShiftJisPassSpan(unsigned char* bytes, size_t n, int32_t kind);
 
-// The passes of a kind, in their order: none for an unknown kind, two for kind 5 (the second pass
-// pairs the first one's output afresh), one otherwise.
+// ConvertText and ConvertInPlace run the passes over blocks of this many bytes, so that each block
+// is converted while it is in the cache; the result is that of each pass over the whole text.
+constexpr size_t kConvertBlock = size_t{16} << 10;
+
+// The passes of a kind: none for an unknown kind, one otherwise. Kind 5's BIG5 pass and GBK pass
+// go through one composed table, which gives the same result (tables.cpp says why); ConvertText
+// relies on one pass, the streaming converter runs the passes as a list.
 int PassCount(int32_t kind);
 // Runs pass number `pass` (0-based) of kind over a span; returns its settled count as above.
 size_t RunPass(int32_t kind, int pass, unsigned char* bytes, size_t n);

@@ -3,20 +3,12 @@
 
 #include "convert/conversion.h"
 #include "convert/table_pass.h"
-#include "convert/tables.h"
 
 namespace tessavia {
-namespace {
 
-constexpr EntryParts kGbkParts = SplitEntries(GbkEntry, 0x81, 0x40);
+size_t GbkPassSpan(unsigned char* bytes, size_t n, const PairTable& table) { return TablePassSpan(bytes, n, table); }
 
-}  // namespace
-
-size_t GbkPassSpan(unsigned char* bytes, size_t n, const unsigned char* table) {
-  return TablePassSpan(bytes, n, kGbkParts, table);
-}
-
-void GbkPass(char* text, const unsigned char* table) {
+void GbkPass(char* text, const PairTable& table) {
   GbkPassSpan(reinterpret_cast<unsigned char*>(text), std::strlen(text), table);
 }
 

@@ -49,4 +49,27 @@ inline ShiftJisMasks ClassifyShiftJis(const unsigned char* p) {
   return masks;
 }
 
+// Writes "?" over the bytes of the 64 at p that single marks. Kind 7 on text that is not Shift-JIS
+// marks many bytes, so a full block is blended 16 bytes at a time rather than byte by byte.
+inline void MarkSingles(unsigned char* p, uint64_t single) {
+#if defined(__SSE2__) || defined(_M_X64)
+  // Each byte picks its own bit out of the two mask bytes that cover it.
+  const __m128i bit = _mm_set_epi8(-128, 64, 32, 16, 8, 4, 2, 1, -128, 64, 32, 16, 8, 4, 2, 1);
+  const __m128i question = _mm_set1_epi8('?');
+  for (int k = 0; k < 64; k += 16, single >>= 16) {
+    if ((single & 0xFFFF) == 0) continue;
+    __m128i spread = _mm_unpacklo_epi64(_mm_set1_epi8(static_cast<char>(single & 0xFF)),
+                                        _mm_set1_epi8(static_cast<char>((single >> 8) & 0xFF)));
+    __m128i marked = _mm_cmpeq_epi8(_mm_and_si128(spread, bit), bit);
+    __m128i* at = reinterpret_cast<__m128i*>(p + k);
+    __m128i x = _mm_loadu_si128(at);
+    _mm_storeu_si128(at, _mm_or_si128(_mm_andnot_si128(marked, x), _mm_and_si128(marked, question)));
+  }
+#else
+  for (int k = 0; k < 64; ++k) {
+    if ((single >> k) & 1) p[k] = '?';
+  }
+#endif
+}
+
 }  // namespace tessavia

@@ -1,47 +1,44 @@
 // The Shift-JIS pass: Shift-JIS to GBK by direct lookup, GBK to Shift-JIS through the reverse index.
-#include <array>
 #include <cstring>
 
 #include "convert/conversion.h"
+#include "convert/pair_tables.h"
 #include "convert/shift_jis_index.h"
 #include "convert/shift_jis_masks.h"
 #include "convert/shift_jis_pairs.h"
 #include "convert/span_walk.h"
+#include "convert/table_pass.h"
 #include "convert/tables.h"
 
 namespace tessavia {
 namespace {
 
-void Put(unsigned char* p, uint16_t code) {
-  p[0] = static_cast<unsigned char>(code >> 8);
-  p[1] = static_cast<unsigned char>(code);
-}
-
 // The whole answer for every pair with a first byte of 0x80 or more, decided once, so that a pass
 // makes one lookup per pair: for kind 6 by GbkPairToShiftJis instead of up to 44 comparisons and
-// two searches, for kind 7 with PunctuationPairs folded in.
-using ShiftJisAnswers = std::array<uint16_t, 128 * 256>;
-
+// two searches, for kind 7 with PunctuationPairs folded in. Held as a pair table (pair_tables.h),
+// so that both kinds replace a pair as the table passes do.
 template <typename AnswerOf>
-ShiftJisAnswers BuildAnswers(AnswerOf answerOf) {
-  ShiftJisAnswers answers{};
+PairTable BuildAnswers(AnswerOf answerOf) {
+  PairTable answers{};
   for (unsigned lead = 0x80; lead <= 0xFF; ++lead) {
-    for (unsigned trail = 0; trail <= 0xFF; ++trail) answers[(lead - 0x80) << 8 | trail] = answerOf(lead, trail);
+    for (unsigned trail = 0; trail <= 0xFF; ++trail) {
+      uint16_t answer = answerOf(lead, trail);
+      answers.change[PairValue(lead, trail)] = PairValue(lead, trail) ^ PairValue(answer >> 8, answer & 0xFF);
+    }
   }
   return answers;
 }
 
-const ShiftJisAnswers& GbkToShiftJisAnswers() {
+const PairTable& GbkToShiftJisAnswers() {
   // A lead byte before a zero byte keeps its bytes, as before the terminator.
-  static const ShiftJisAnswers answers = BuildAnswers([](unsigned lead, unsigned trail) {
+  static const PairTable answers = BuildAnswers([](unsigned lead, unsigned trail) {
     return trail == 0 ? static_cast<uint16_t>(lead << 8) : GbkPairToShiftJis(lead, trail);
   });  // built on first use; C++ makes that thread-safe
   return answers;
 }
 
 size_t GbkToShiftJisSpan(unsigned char* bytes, size_t n) {
-  const ShiftJisAnswers& answers = GbkToShiftJisAnswers();
-  return WalkPairs(bytes, n, [&answers](unsigned char* p) { Put(p, answers[(p[0] - 0x80) << 8 | p[1]]); });
+  return TablePassSpan(bytes, n, GbkToShiftJisAnswers());
 }
 
 // The GBK code of a Shift-JIS pair (PunctuationPairs first, then ShiftJisToGbkTable), or 0 where
@@ -55,8 +52,8 @@ uint16_t ShiftJisPairToGbk(unsigned lead, unsigned trail) {
   return static_cast<uint16_t>(ShiftJisToGbkTable[2 * entry] << 8 | ShiftJisToGbkTable[2 * entry + 1]);
 }
 
-const ShiftJisAnswers& ShiftJisToGbkAnswers() {
-  static const ShiftJisAnswers answers = BuildAnswers(ShiftJisPairToGbk);  // thread-safe first use
+const PairTable& ShiftJisToGbkAnswers() {
+  static const PairTable answers = BuildAnswers(ShiftJisPairToGbk);  // thread-safe first use
   return answers;
 }
 
@@ -68,7 +65,7 @@ const ShiftJisAnswers& ShiftJisToGbkAnswers() {
 // byte, exactly like the high bytes of GBK text (PairStarts). The other high bytes become "?",
 // except one directly before a zero byte, which stays, as before the terminator.
 size_t ShiftJisToGbkSpan(unsigned char* bytes, size_t n) {
-  const ShiftJisAnswers& answers = ShiftJisToGbkAnswers();
+  const PairTable& answers = ShiftJisToGbkAnswers();
   bool partnerFirst = false;  // byte 0 of this block is the partner of the pair before it
   for (size_t base = 0; base < n; base += 64) {
     const size_t size = n - base < 64 ? n - base : 64;
@@ -88,11 +85,13 @@ size_t ShiftJisToGbkSpan(unsigned char* bytes, size_t n) {
     // A lead byte at the very end waits for its partner; it is neither a pair nor a "?" yet.
     const bool waiting = last && (masks.high & ~partners & lastBit) != 0;
     if (waiting) single &= ~lastBit;
-    for (uint64_t s = starts; s; s &= s - 1) {
-      unsigned char* p = bytes + base + LowestBit(s);
-      Put(p, answers[(p[0] - 0x80) << 8 | p[1]]);
+    // The "?" first: a pair replaced before would be overwritten by the blend's stale copy.
+    if (size == 64) {
+      MarkSingles(bytes + base, single);
+    } else {
+      for (; single; single &= single - 1) bytes[base + LowestBit(single)] = '?';
     }
-    for (; single; single &= single - 1) bytes[base + LowestBit(single)] = '?';
+    for (uint64_t s = starts; s; s &= s - 1) ReplacePair(bytes + base + LowestBit(s), answers);
     if (waiting) return n - 1;
     partnerFirst = (starts >> 63) != 0;
   }

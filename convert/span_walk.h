@@ -7,6 +7,9 @@
 #ifdef _MSC_VER
 #include <intrin.h>
 #endif
+#if defined(__SSE2__) || defined(_M_X64)
+#include <emmintrin.h>
+#endif
 
 namespace tessavia {
 
@@ -41,7 +44,23 @@ inline uint64_t HighBytesOfWord(const unsigned char* p) {
 #endif
 }
 
-// Bit k set when byte k of the n (at most 64) bytes at p is 0x80 or more.
+// Bit k set when byte k of the 64 bytes at p is 0x80 or more.
+inline uint64_t HighBytesOfBlock(const unsigned char* p) {
+#if defined(__SSE2__) || defined(_M_X64)
+  uint64_t mask = 0;
+  for (int k = 0; k < 64; k += 16) {
+    __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + k));
+    mask |= static_cast<uint64_t>(static_cast<uint16_t>(_mm_movemask_epi8(x))) << k;
+  }
+  return mask;
+#else
+  uint64_t mask = 0;
+  for (int k = 0; k < 64; k += 8) mask |= HighBytesOfWord(p + k) << k;
+  return mask;
+#endif
+}
+
+// Bit k set when byte k of the n (below 64) bytes at p is 0x80 or more.
 inline uint64_t HighBytes(const unsigned char* p, size_t n) {
   uint64_t mask = 0;
   size_t k = 0;
@@ -67,39 +86,44 @@ inline uint64_t PairStarts(uint64_t high) {
 // Returns n, or the position of a lead byte at the very end, which waits for a partner.
 template <typename ConvertPair>
 size_t WalkPairs(unsigned char* bytes, size_t n, ConvertPair convertPair) {
+  constexpr uint64_t kEven = 0x5555555555555555ull;
   size_t base = 0;
   bool partnerFirst = false;  // byte 0 of this block is the partner of the pair before it
-  while (base < n) {
-    size_t size = n - base < 64 ? n - base : 64;
-    uint64_t high = size == 64 ? HighBytes(bytes + base, 64) : HighBytes(bytes + base, size);
+  // The mask of each block is read before the block before it is converted: a pair that ends a
+  // block writes the next block's first byte, and a load that overlaps a store still on its way
+  // waits for it. That byte's mask bit does not count anyway, since it is a partner.
+  uint64_t next = n >= 64 ? HighBytesOfBlock(bytes) : 0;
+  for (; base + 64 <= n; base += 64) {
+    uint64_t high = next;
+    if (base + 128 <= n) next = HighBytesOfBlock(bytes + base + 64);
     if (partnerFirst) high &= ~uint64_t{1};
     uint64_t starts = PairStarts(high);
-    uint64_t last = uint64_t{1} << (size - 1);
-    partnerFirst = (starts & last) != 0;
-    if (partnerFirst && base + size == n) {
-      starts &= ~last;
-      for (; starts; starts &= starts - 1) convertPair(bytes + base + LowestBit(starts));
+    unsigned char* block = bytes + base;
+    if (base + 64 == n && (starts >> 63) != 0) {
+      // The last byte of the span waits for its partner.
+      for (starts &= ~(uint64_t{1} << 63); starts; starts &= starts - 1) convertPair(block + LowestBit(starts));
       return n - 1;
     }
-    if (starts == 0x5555555555555555ull) {
-      // 32 pairs side by side, the usual block of Chinese text: no bits to look for.
-      for (int k = 0; k < 64; k += 2) convertPair(bytes + base + k);
+    partnerFirst = (starts >> 63) != 0;
+    // 32 pairs side by side, the usual block of Chinese text, on either parity: no bits to look for.
+    if (starts == kEven) {
+      for (int k = 0; k < 64; k += 2) convertPair(block + k);
+    } else if (starts == kEven << 1) {
+      for (int k = 1; k < 64; k += 2) convertPair(block + k);
     } else {
-      for (; starts; starts &= starts - 1) convertPair(bytes + base + LowestBit(starts));
+      for (; starts; starts &= starts - 1) convertPair(block + LowestBit(starts));
     }
-    base += size;
   }
-  return n;
-}
-
-// Overwrites the pair at p with the table's entry when covered, and otherwise leaves it. The choice
-// is a select, not a branch: in mixed text, pairs inside and outside a table's ranges follow each
-// other unpredictably. An uncovered pair reads itself instead of an entry.
-inline void ReplacePairIf(bool covered, unsigned char* p, const unsigned char* table, int32_t entry) {
-  const unsigned char* source = covered ? table + 2 * (covered ? entry : 0) : p;
-  uint16_t pair;
-  std::memcpy(&pair, source, 2);
-  std::memcpy(p, &pair, 2);
+  if (base == n) return n;
+  // The short last block.
+  size_t size = n - base;
+  uint64_t high = HighBytes(bytes + base, size);
+  if (partnerFirst) high &= ~uint64_t{1};
+  uint64_t starts = PairStarts(high);
+  uint64_t last = uint64_t{1} << (size - 1);
+  bool waiting = (starts & last) != 0;
+  for (starts &= ~last; starts; starts &= starts - 1) convertPair(bytes + base + LowestBit(starts));
+  return waiting ? n - 1 : n;
 }
 
 }  // namespace tessavia

@@ -1,6 +1,8 @@
 // Turns the table sources in convert/tables/ into the compiled constant tables, at compile time.
 #include "convert/tables.h"
 
+#include "convert/pair_tables.h"
+
 #include <array>
 #include <cstdint>
 
@@ -74,6 +76,51 @@ constexpr auto kBig5ToGbkBuilt = Build<kBig5TableBytes>(kBig5ToGbk, Fill::OwnCod
 constexpr auto kShiftJisToGbkBuilt =
     Build<kShiftJisTableBytes>(kShiftJisToGbk, Fill::Constant, 0xA1A1, ShiftJisAt, NoCode);
 
+// The pair table of a built table: for each entry, its own code's pair XOR the entry. All other
+// pairs stay zero, which costs the compiler nothing, where filling 65,536 values one by one would
+// cost it seconds.
+template <size_t Bytes, typename CodeOf>
+constexpr PairTable PairsOf(const std::array<unsigned char, Bytes>& table, CodeOf codeOf) {
+  PairTable pairs{};
+  for (size_t entry = 0; entry < Bytes / 2; ++entry) {
+    uint16_t code = codeOf(static_cast<int>(entry));
+    uint16_t own = PairValue(code >> 8, code & 0xFF);
+    pairs.change[own] = static_cast<uint16_t>(own ^ PairValue(table[2 * entry], table[2 * entry + 1]));
+  }
+  return pairs;
+}
+
+constexpr PairTable kTradToSimpPairs = PairsOf(kTradToSimpBuilt, GbkCodeOf);
+constexpr PairTable kSimpToTradPairs = PairsOf(kSimpToTradBuilt, GbkCodeOf);
+constexpr PairTable kGbkToBig5Pairs = PairsOf(kGbkToBig5Built, GbkCodeOf);
+constexpr PairTable kBig5ToGbkPairs = PairsOf(kBig5ToGbkBuilt, Big5CodeOf);
+
+// Kind 5 runs the GBK pass with TradToSimpTable over what the BIG5 pass wrote, pairing that text
+// afresh. Where every BIG5 entry starts with a byte of 0x80 or more, the second pass pairs the
+// bytes exactly as the first did (a pair it leaves starts with such a byte too), so each pair
+// meets the two tables one after the other and one table can hold both steps.
+constexpr bool FirstBytesAreLeadBytes(const std::array<unsigned char, kBig5TableBytes>& table) {
+  for (size_t at = 0; at < table.size(); at += 2) {
+    if (table[at] < 0x80) return false;
+  }
+  return true;
+}
+static_assert(FirstBytesAreLeadBytes(kBig5ToGbkBuilt),
+              "a BIG5 entry below 0x80 makes the GBK pass of kind 5 pair differently: run it as a pass of its own");
+
+// Pairs that the BIG5 table leaves go through the GBK table alone, so start from that one.
+constexpr PairTable Big5ThenTradToSimp() {
+  PairTable pairs = kTradToSimpPairs;
+  for (int entry = 0; entry < kBig5Rows * kBig5Columns; ++entry) {
+    uint16_t code = Big5CodeOf(entry);
+    uint16_t own = PairValue(code >> 8, code & 0xFF);
+    uint16_t gbk = own ^ kBig5ToGbkPairs.change[own];
+    pairs.change[own] = static_cast<uint16_t>(own ^ gbk ^ kTradToSimpPairs.change[gbk]);
+  }
+  return pairs;
+}
+constexpr PairTable kBig5ToGbkSimpPairs = Big5ThenTradToSimp();
+
 }  // namespace
 
 const std::array<unsigned char, kGbkTableBytes>& TradToSimpTable = kTradToSimpBuilt;
@@ -81,5 +128,11 @@ const std::array<unsigned char, kGbkTableBytes>& SimpToTradTable = kSimpToTradBu
 const std::array<unsigned char, kGbkTableBytes>& GbkToBig5Table = kGbkToBig5Built;
 const std::array<unsigned char, kBig5TableBytes>& Big5ToGbkTable = kBig5ToGbkBuilt;
 const std::array<unsigned char, kShiftJisTableBytes>& ShiftJisToGbkTable = kShiftJisToGbkBuilt;
+
+const PairTable& TradToSimpPairs = kTradToSimpPairs;
+const PairTable& SimpToTradPairs = kSimpToTradPairs;
+const PairTable& GbkToBig5Pairs = kGbkToBig5Pairs;
+const PairTable& Big5ToGbkPairs = kBig5ToGbkPairs;
+const PairTable& Big5ToGbkSimpPairs = kBig5ToGbkSimpPairs;
 
 }  // namespace tessavia

@@ -119,5 +119,24 @@ TEST(PassWalks, GiveWhatAByteByByteWalkGives) {
   }
 }
 
+// ConvertText and ConvertInPlace run the passes block by block; a pair, a held-back lead byte and
+// kind 5's second pass all meet the block ends here, whatever the parity at the end.
+TEST(PassWalks, GiveTheSameAcrossConversionBlocks) {
+  uint32_t seed = 11;
+  for (int32_t kind = 1; kind <= 7; ++kind) {
+    for (size_t n : {kConvertBlock + 1, 2 * kConvertBlock + 2, 3 * kConvertBlock + 65}) {
+      for (int round = 0; round < 4; ++round) {
+        std::string text = RandomText(&seed, n);
+        text[kConvertBlock - 1] = static_cast<char>(0xB0);
+        std::string expected = ByTheRules(text, kind);
+        OwnedText converted(ConvertText(text.c_str(), kind));
+        ASSERT_EQ(std::string(converted.get()), expected) << "kind " << kind << ", " << n << " bytes";
+        ASSERT_TRUE(ConvertInPlace(text.data(), kind));
+        ASSERT_EQ(text, expected) << "in place: kind " << kind << ", " << n << " bytes";
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace tessavia
