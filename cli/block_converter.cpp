@@ -7,7 +7,7 @@ namespace tessavia::cli {
 
 BlockConverter::BlockConverter(int32_t kind, size_t blockSize)
     : kind_(kind), passes_(PassCount(kind)), buffer_(kReserve + blockSize) {
-  static_assert(kReserve >= 2, "kind 5 has two passes");
+  static_assert(kReserve >= 2, "room for the held byte of each pass a kind may run");
 }
 
 ByteSpan BlockConverter::Convert(size_t n) { return RunPasses(n, false); }
