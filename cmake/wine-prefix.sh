@@ -18,7 +18,8 @@ wineserver -w || true
 # where `wine reg add` passes them through the Unix locale's character set and a REGEDIT4 file is
 # read in the ANSI code page, both of which mangle them on an English system.
 reg_file="$(dirname "$prefix")/tessavia-prefix.reg"
-font='WenQuanYi Zen Hei'
+# The Sharp face carries hand-tuned bitmaps for the small sizes of the editor and dialogs.
+font='WenQuanYi Zen Hei Sharp'
 {
   echo 'Windows Registry Editor Version 5.00'
   echo

@@ -57,11 +57,7 @@ int RunChildScenario(const std::string& name) {
   SetFocus(editor);
   if (name == "esc") {
     PostMessageW(editor, WM_KEYDOWN, VK_ESCAPE, 1);
-  } else if (name == "copy-then-esc") {
-    // The clipboard then holds a data object of the rich edit library while the program ends.
-    SendMessageW(editor, EM_SETSEL, 0, -1);
-    SendMessageW(editor, WM_COPY, 0, 0);
-    PostMessageW(editor, WM_KEYDOWN, VK_ESCAPE, 1);
+
   } else if (name == "close-box") {
     PostMessageW(main, WM_SYSCOMMAND, SC_CLOSE, 0);
   } else if (name == "alt-f4") {

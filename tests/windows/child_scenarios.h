@@ -12,7 +12,7 @@ inline constexpr char kHookLine[] = "shutdown hook";
 // in the process that loaded them).
 inline constexpr char kStopIconLine[] = "stop icon";
 
-// Runs the named scenario: "esc", "copy-then-esc", "close-box", "alt-f4" end normally; "fatal-window",
+// Runs the named scenario: "esc", "close-box", "alt-f4" end normally; "fatal-window",
 // "fatal-component", "fatal-start" end through the fatal-error box.
 int RunChildScenario(const std::string& name);
 

@@ -51,7 +51,9 @@ TEST_F(RealWindowTest, ComponentsSitAtTheirRectanglesStackedInListOrderAndOnlyCo
     bool hiddenKind = std::holds_alternative<CommonDlgSettings>(c.settings) ||
                       std::holds_alternative<TimerSettings>(c.settings);
     EXPECT_EQ(IsWindowVisible(hwnd) != FALSE, !hiddenKind);
-    if (previous) EXPECT_EQ(GetWindow(previous, GW_HWNDNEXT), hwnd) << "each lies right under the one before";
+    if (previous) {
+      EXPECT_EQ(GetWindow(previous, GW_HWNDNEXT), hwnd) << "each lies right under the one before";
+    }
     previous = hwnd;
   }
   EXPECT_EQ(GetWindow(Main(), GW_CHILD), Control(components.items[0].id)) << "the first is on top";
@@ -87,7 +89,9 @@ TEST_F(RealWindowTest, MenuShowsEachItemWithItsShortcutNameAndTitlesWithout) {
     wchar_t text[64] = {};
     GetMenuStringW(menu, static_cast<UINT>(position), text, 64, MF_BYPOSITION);
     EXPECT_EQ(WideToGbk(text), item.text);
-    if (item.position >= 0) EXPECT_EQ(GetMenuItemID(menu, position), item.command);
+    if (item.position >= 0) {
+      EXPECT_EQ(GetMenuItemID(menu, position), item.command);
+    }
   }
   EXPECT_EQ(GetMenuItemCount(GetSubMenu(bar, 1)), 4) << "no separators or extra items";
 }
