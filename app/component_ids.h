@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "runtime/common_dlg_properties.h"  // the dialogs' Title, FileName and Filter
+
 namespace tessavia {
 
 constexpr uint32_t MainWindowId = 0x52010001;
@@ -21,8 +23,5 @@ constexpr int32_t kEditBoxContent = 8;
 constexpr int32_t kRichEditContent = 9;
 constexpr int32_t kLabelCaption = 8;
 constexpr int32_t kTimerPeriod = 8;
-constexpr int32_t kDialogTitle = 9;
-constexpr int32_t kDialogFileName = 10;
-constexpr int32_t kDialogFilter = 11;
 
 }  // namespace tessavia

@@ -55,21 +55,21 @@ void LoadPathIntoEditor(uint32_t sourceId, int32_t sourceProperty) {
 
 // Runs the open dialog; once a file is confirmed, the path box shows it.
 bool AskForFileToOpen() {
-  WriteText(kOpenDialogId, kDialogTitle, kOpenTitle);
-  WriteText(kOpenDialogId, kDialogFilter, kOpenFilter);
+  WriteText(kOpenDialogId, kTitleProperty, kOpenTitle);
+  WriteText(kOpenDialogId, kFilterProperty, kOpenFilter);
   if (ShowFileDialog(MainWindowId, kOpenDialogId) != 1) return false;
-  CopyText(kOpenDialogId, kDialogFileName, kPathBoxId, kEditBoxContent);
+  CopyText(kOpenDialogId, kFileNameProperty, kPathBoxId, kEditBoxContent);
   return true;
 }
 
 // Runs the save dialog, starting from the path box's path; once a name is confirmed, the path box
 // shows it.
 bool AskForFileToSave(const char* title) {
-  WriteText(kSaveDialogId, kDialogTitle, title);
-  CopyText(kPathBoxId, kEditBoxContent, kSaveDialogId, kDialogFileName);
-  WriteText(kSaveDialogId, kDialogFilter, kSaveFilter);
+  WriteText(kSaveDialogId, kTitleProperty, title);
+  CopyText(kPathBoxId, kEditBoxContent, kSaveDialogId, kFileNameProperty);
+  WriteText(kSaveDialogId, kFilterProperty, kSaveFilter);
   if (ShowFileDialog(MainWindowId, kSaveDialogId) != 1) return false;
-  CopyText(kSaveDialogId, kDialogFileName, kPathBoxId, kEditBoxContent);
+  CopyText(kSaveDialogId, kFileNameProperty, kPathBoxId, kEditBoxContent);
   return true;
 }
 
@@ -100,7 +100,7 @@ void SaveToPathBox() {
 }  // namespace
 
 void Open() {
-  if (AskForFileToOpen()) LoadPathIntoEditor(kOpenDialogId, kDialogFileName);
+  if (AskForFileToOpen()) LoadPathIntoEditor(kOpenDialogId, kFileNameProperty);
 }
 
 void OpenPath() {
@@ -108,7 +108,7 @@ void OpenPath() {
   if (!PathBoxIsEmpty()) {
     LoadPathIntoEditor(kPathBoxId, kEditBoxContent);
   } else if (AskForFileToOpen()) {
-    LoadPathIntoEditor(kOpenDialogId, kDialogFileName);
+    LoadPathIntoEditor(kOpenDialogId, kFileNameProperty);
   }
 }
 

@@ -7,23 +7,9 @@
 #include <cstdint>
 #include <string>
 
-namespace tessavia {
+#include "runtime/common_dlg_properties.h"
 
-// The CommonDlg's own property numbers that the dialog reads (and FileName, which it writes).
-enum CommonDlgProperty : int32_t {
-  kDialogTypeProperty = 8,  // 0 open, 1 save; 2 and 3 are the font and help dialogs
-  kTitleProperty,
-  kFileNameProperty,
-  kFilterProperty,
-  kInitialFilterProperty,
-  kInitialFolderProperty,
-  kDefaultExtensionProperty,
-  kPromptCreateProperty,
-  kFileMustExistProperty,
-  kPromptOverwriteProperty,
-  kPathMustExistProperty,
-  kKeepCurrentFolderProperty,
-};
+namespace tessavia {
 
 // The size of the file name that a dialog takes and gives back, in GBK bytes with the NUL.
 constexpr size_t kFileNameBufferBytes = 260;

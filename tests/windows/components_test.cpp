@@ -230,8 +230,8 @@ TEST_F(RealWindowTest, DialogsStoreTheirPropertiesWithDefaultsAndBringValuesInto
     WriteIntProperty(MainWindowId, kOpenDialogId, c.property, c.written);
     EXPECT_EQ(ReadProperty(MainWindowId, kOpenDialogId, c.property), c.stored);
   }
-  WriteTextProperty(MainWindowId, kOpenDialogId, kDialogFilter, "文本文件|*.TXT");
-  EXPECT_EQ(ReadText(kOpenDialogId, kDialogFilter), "文本文件|*.TXT");
+  WriteTextProperty(MainWindowId, kOpenDialogId, kFilterProperty, "文本文件|*.TXT");
+  EXPECT_EQ(ReadText(kOpenDialogId, kFilterProperty), "文本文件|*.TXT");
 }
 
 TEST_F(RealWindowTest, MenuItemPropertiesComeFromItsRecordAndRebuildTheBar) {

@@ -70,7 +70,7 @@ class FileCommandsTest : public ::testing::Test {
     Write(kEditorId, kRichEditContent, "");
     Write(kPathBoxId, kEditBoxContent, "");
     Write(kStatusLabelId, kLabelCaption, "untouched");
-    Write(kOpenDialogId, kDialogFileName, "");
+    Write(kOpenDialogId, kFileNameProperty, "");
   }
   void TearDown() override { SetCurrentDirectoryW(savedDirectory_); }
 
@@ -231,8 +231,8 @@ TEST_F(FileCommandsTest, ShowFileDialogTakesItsSettingsFromTheComponent) {
   // Settings that the commands never write, on the save dialog: the second filter selected at
   // first, an extension added to a typed name, and the current directory given back afterwards.
   ScratchFolder other;
-  Write(kSaveDialogId, kDialogFilter, "文本文件|*.TXT|所有格式|*.*");
-  Write(kSaveDialogId, kDialogFileName, "");
+  Write(kSaveDialogId, kFilterProperty, "文本文件|*.TXT|所有格式|*.*");
+  Write(kSaveDialogId, kFileNameProperty, "");
   WriteIntProperty(MainWindowId, kSaveDialogId, kInitialFilterProperty, 1);
   Write(kSaveDialogId, kDefaultExtensionProperty, "txt");
   WriteIntProperty(MainWindowId, kSaveDialogId, kKeepCurrentFolderProperty, 1);
@@ -244,7 +244,7 @@ TEST_F(FileCommandsTest, ShowFileDialogTakesItsSettingsFromTheComponent) {
   WriteIntProperty(MainWindowId, kSaveDialogId, kKeepCurrentFolderProperty, 0);
   ASSERT_TRUE(seen.found);
   EXPECT_EQ(seen.filterShown, "所有格式");
-  EXPECT_EQ(Read(kSaveDialogId, kDialogFileName), other / "带扩展名.txt");
+  EXPECT_EQ(Read(kSaveDialogId, kFileNameProperty), other / "带扩展名.txt");
   OwnedText directory(GetCurrentDir());
   EXPECT_STREQ(directory.get(), folder_.Path().c_str());
 }
