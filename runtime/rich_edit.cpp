@@ -105,6 +105,11 @@ class RichEdit final : public Component {
     DWORD style = 0;
     if (settings_.multiLine) style |= ES_MULTILINE | WS_VSCROLL | ES_WANTRETURN | ES_AUTOVSCROLL;
     if (!settings_.wordWrap) style |= WS_HSCROLL | ES_AUTOHSCROLL;
+    // The scroll bars stay in place (greyed while the text fits) instead of appearing when a long
+    // text arrives: their appearance narrows the client area, and Wine's rich edit answers that by
+    // laying out every line again, which under Wine's heap went from seconds to many minutes once
+    // a large text had been read out and freed (4 MB F4).
+    if (style & (WS_VSCROLL | WS_HSCROLL)) style |= ES_DISABLENOSCROLL;
     if (settings_.readOnly) style |= ES_READONLY;
     if (!settings_.hideSelection) style |= ES_NOHIDESEL;
     DWORD exStyle = settings_.clientEdge ? WS_EX_CLIENTEDGE : 0;

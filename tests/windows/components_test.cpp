@@ -108,7 +108,10 @@ TEST_F(Editor, IsSetUpWithItsFormatNotificationsAndOptions) {
   EXPECT_EQ(SendMessageW(editor, EM_GETEVENTMASK, 0, 0), 0x280005);
   EXPECT_TRUE(SendMessageW(editor, EM_GETOPTIONS, 0, 0) & ECO_AUTOWORDSELECTION);
   LONG style = GetWindowLongW(editor, GWL_STYLE);
-  for (LONG bit : {ES_MULTILINE, ES_WANTRETURN, ES_AUTOVSCROLL, ES_AUTOHSCROLL}) EXPECT_TRUE(style & bit) << bit;
+  // Both scroll bars are there even while the (empty) text fits: they never appear mid-write.
+  for (LONG bit : {ES_MULTILINE, ES_WANTRETURN, ES_AUTOVSCROLL, ES_AUTOHSCROLL, WS_VSCROLL, WS_HSCROLL}) {
+    EXPECT_TRUE(style & bit) << bit;
+  }
   EXPECT_FALSE(style & ES_NOHIDESEL);
   EXPECT_TRUE(GetWindowLongW(editor, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
 }
